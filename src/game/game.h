@@ -1,0 +1,68 @@
+// The game: every handler and procedure of the main window, working on one GameState and
+// reaching the window only through its Host.
+#pragma once
+
+#include <string_view>
+
+#include "game/game_state.h"
+#include "game/host.h"
+
+namespace dyeland {
+
+inline constexpr std::string_view AppTitle = "Dyeland";
+
+class Game {
+public:
+    explicit Game(Host& host) : host_(host) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    GameState state;
+
+    // Window and timers.
+    void Form_Load();
+    void Timer1_Timer();  // writes the two counts
+    void tmrRnd_Timer();
+    void Timer2_Timer();  // the Arcade turn clock
+
+    // Buttons and pickers.
+    void cmdStart_Click();
+    void cmdOppoStart_Click();
+    void cmdStep_Click();
+    void sPicture9_Click(int index);
+    void Command2_Click();
+
+    // Menu commands.
+    void mnuNGames_Click();
+    void mnuExit_Click();
+    void mnuClassic_Click();
+    void mnuCenture_Click();
+    void mnuLine_Click();
+    void mnuArcade_Click();
+    void mnuScor_Click();
+
+    // Procedures the handlers share.
+    void ComputerTurn();
+    void EvaluateColors();
+    void DrawBoard();
+    void SaveHighScore();
+
+    // True once the program has been ended: from then on every handler returns at once.
+    bool Ended() const { return ended_; }
+    // True while one of the game's modal boxes is open.
+    bool QuestionOpen() const { return openBoxes_ > 0; }
+
+private:
+    // The high-score file: read the current variant's record, delete the whole file.
+    void ReadHighScore();
+    void DeleteHighScoreFile();
+    void EndProgram();
+    bool Ask(std::string_view prompt, std::string_view title);
+    void Warn(std::string_view text);
+
+    Host& host_;
+    bool ended_ = false;
+    int openBoxes_ = 0;
+};
+
+}  // namespace dyeland

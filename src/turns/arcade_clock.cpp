@@ -1,0 +1,6 @@
+// placeholder: filled in by the game logic work
+#include "game/game.h"
+
+namespace dyeland {
+void Game::Timer2_Timer() {}
+}  // namespace dyeland

@@ -1,0 +1,23 @@
+// Boards as text: 30 lines of 30 characters, digits 0-7 for colours 8-15 ('.' for a cell the
+// test does not care about, read as the given filler). Marks print as '#' and '.'.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/board.h"
+
+namespace dyeland::testing {
+
+// Rows from the top (y = 0) down. Short or missing rows are filled with the filler colour.
+Grid BoardFromText(std::string_view text, int filler = 8);
+std::string BoardToText(const Grid& colors);
+
+// '#' for a marked cell, '.' for any other; rows from the top.
+Grid MarksFromText(std::string_view text);
+std::string MarksToText(const Grid& marks);
+
+// Number of cells holding exactly -1.
+int CountOf(const Grid& marks);
+
+}  // namespace dyeland::testing

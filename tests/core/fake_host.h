@@ -1,0 +1,139 @@
+// A Host for core tests that remembers what the game did to it and answers from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/board.h"
+#include "game/host.h"
+
+namespace dyeland::testing {
+
+class FakeHost : public Host {
+public:
+    struct Box {
+        int x1, y1, x2, y2, colour;
+        bool solid;
+        bool retained;  // AutoRedraw was on when it was drawn
+    };
+
+    std::map<Caption, std::string> captions;
+    std::map<MenuItem, bool> checks{{MenuItem::mnuClassic, true}, {MenuItem::mnuLine, true}};
+    std::map<Timer, bool> timers{{Timer::Timer1, true}, {Timer::tmrRnd, true}};
+    bool autoRedraw = false;
+    std::vector<Box> draws;
+    // What each cell showed in the last solid box drawn over it.
+    Grid shown;
+    int beeps = 0;
+    int stepFocus = 0;
+    int endCalls = 0;
+
+    std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
+    std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
+    std::vector<std::string> warnings;
+    // Runs at every ProcessPendingEvents, and inside a question before it is answered.
+    std::function<void()> onYield;
+    std::function<void()> onQuestion;
+    int yields = 0;
+
+    std::deque<double> randoms;  // handed out first; then the fallback
+    double fallbackRandom = 0.0;
+    int randomDraws = 0;
+
+    std::map<std::string, std::vector<unsigned char>> files;
+    std::string readError, replaceError, removeError;  // a non-empty text makes that call fail
+    int replaces = 0;
+
+    std::string CaptionOf(Caption c) const {
+        auto it = captions.find(c);
+        return it == captions.end() ? std::string() : it->second;
+    }
+    bool TimerOn(Timer t) const { return IsTimerEnabled(t); }
+    int SolidDraws() const { return Count(true); }
+    int OutlineDraws() const { return Count(false); }
+
+    void SetCaption(Caption control, std::string_view text) override {
+        captions[control] = std::string(text);
+    }
+    bool IsChecked(MenuItem item) const override {
+        auto it = checks.find(item);
+        return it != checks.end() && it->second;
+    }
+    void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
+    bool IsTimerEnabled(Timer timer) const override {
+        auto it = timers.find(timer);
+        return it != timers.end() && it->second;
+    }
+    void SetTimerEnabled(Timer timer, bool enabled) override { timers[timer] = enabled; }
+    void SetAutoRedraw(bool on) override { autoRedraw = on; }
+    void DrawSolidBox(int x1, int y1, int x2, int y2, int colour) override {
+        draws.push_back({x1, y1, x2, y2, colour, true, autoRedraw});
+        if (x1 % CellUnits == 0 && y1 % CellUnits == 0 && x1 >= 0 && y1 >= 0 &&
+            x1 < BoardSide * CellUnits && y1 < BoardSide * CellUnits) {
+            shown(x1 / CellUnits, y1 / CellUnits) = static_cast<std::int16_t>(colour);
+        }
+    }
+    void DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) override {
+        draws.push_back({x1, y1, x2, y2, colour, false, autoRedraw});
+    }
+    void FocusStepButton() override { ++stepFocus; }
+    bool AskYesNo(std::string_view prompt, std::string_view title) override {
+        questions.emplace_back(prompt, title);
+        if (onQuestion) onQuestion();
+        if (answers.empty()) return false;
+        bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    void ShowWarning(std::string_view text, std::string_view) override {
+        warnings.emplace_back(text);
+    }
+    void Beep() override { ++beeps; }
+    void ProcessPendingEvents() override {
+        ++yields;
+        if (onYield) {
+            // A handler run here may yield again; it must not re-run the same script.
+            auto script = std::move(onYield);
+            onYield = nullptr;
+            script();
+        }
+    }
+    void EndProgram() override { ++endCalls; }
+    double Rnd() override {
+        ++randomDraws;
+        if (randoms.empty()) return fallbackRandom;
+        double r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
+    FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
+        if (!readError.empty()) return {{}, readError};
+        auto& file = files[std::string(name)];  // created empty when missing
+        std::size_t n = std::min(maxBytes, file.size());
+        return {std::vector<unsigned char>(file.begin(), file.begin() + static_cast<long>(n)), {}};
+    }
+    std::string ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) override {
+        if (!replaceError.empty()) return replaceError;
+        ++replaces;
+        files[std::string(name)].assign(bytes.begin(), bytes.end());
+        return {};
+    }
+    std::string RemoveFile(std::string_view name) override {
+        if (!removeError.empty()) return removeError;
+        files.erase(std::string(name));
+        return {};
+    }
+
+private:
+    int Count(bool solid) const {
+        int n = 0;
+        for (const Box& b : draws) n += b.solid == solid ? 1 : 0;
+        return n;
+    }
+};
+
+}  // namespace dyeland::testing
