@@ -1,0 +1,66 @@
+// Benchmarks of the game core: the capture rule, the computer's evaluation and a whole
+// computer turn, on boards dealt the way a new game deals them.
+#include <benchmark/benchmark.h>
+
+#include "game/game.h"
+#include "null_host.h"
+#include "turns/region_capture.h"
+
+namespace dyeland::bench {
+namespace {
+
+// A game some moves in, so the regions have borders worth sweeping.
+GameState MidGame(NullHost& host) {
+    Game game(host);
+    game.Form_Load();
+    game.cmdStart_Click();
+    for (int move = 0; move < 6 && game.state.PlayerCount <= WinningCount &&
+                       game.state.ComputerCount <= WinningCount;
+         ++move) {
+        game.sPicture9_Click(move % 8);
+    }
+    return game.state;
+}
+
+void BM_GrowRegion(benchmark::State& bench, SweepOrder order) {
+    NullHost host;
+    const GameState start = MidGame(host);
+    const Grid& marks = order == SweepOrder::Player ? start.PlayerMarks : start.ComputerMarks;
+    int colour = FirstColour;
+    for (auto _ : bench) {
+        Grid grown = marks;
+        GrowRegion(grown, start.Colors, colour, order);
+        benchmark::DoNotOptimize(grown);
+        colour = colour == LastColour ? FirstColour : colour + 1;
+    }
+}
+BENCHMARK_CAPTURE(BM_GrowRegion, player, SweepOrder::Player);
+BENCHMARK_CAPTURE(BM_GrowRegion, computer, SweepOrder::Computer);
+
+void BM_EvaluateColors(benchmark::State& bench) {
+    NullHost host;
+    Game game(host);
+    game.state = MidGame(host);
+    for (auto _ : bench) {
+        game.EvaluateColors();
+        benchmark::DoNotOptimize(game.state.Best1);
+    }
+}
+BENCHMARK(BM_EvaluateColors);
+
+void BM_ComputerTurn(benchmark::State& bench) {
+    NullHost host;
+    Game game(host);
+    const GameState start = MidGame(host);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        game.state = start;
+        bench.ResumeTiming();
+        game.ComputerTurn();
+        benchmark::DoNotOptimize(game.state.ComputerCount);
+    }
+}
+BENCHMARK(BM_ComputerTurn);
+
+}  // namespace
+}  // namespace dyeland::bench

@@ -1,0 +1,66 @@
+// libFuzzer target for the high-score file: whatever bytes sit in "res", reading gives a
+// finite number and a save never lowers a record or disturbs the other one.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "game/game.h"
+#include "game/high_score_file.h"
+#include "null_host.h"
+
+namespace {
+
+// Serves one file's bytes and keeps what the game writes back.
+class FileHost : public dyeland::bench::NullHost {
+public:
+    std::vector<unsigned char> file;
+    dyeland::FileContents ReadFile(std::string_view, std::size_t maxBytes) override {
+        std::size_t n = std::min(maxBytes, file.size());
+        return {{file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n)}, {}};
+    }
+    std::string ReplaceFile(std::string_view, std::span<const unsigned char> bytes) override {
+        file.assign(bytes.begin(), bytes.end());
+        return {};
+    }
+};
+
+void Check(bool ok) {
+    if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace dyeland;
+    if (size < 3) return 0;
+    const bool classic = (data[0] & 1) != 0;
+    const auto score = static_cast<std::int16_t>(data[1] | (data[2] << 8));
+    const std::vector<unsigned char> before(data + 3, data + size);
+
+    for (int record : {ClassicRecord, CentreRecord}) Check(std::isfinite(ReadRecord(before, record)));
+
+    FileHost host;
+    host.file = before;
+    Game game(host);
+    game.state.ClassicGame = classic;
+    game.state.Score = score;
+    game.state.HighScore = (data[0] & 2) != 0 ? 0.0f : ReadRecord(before, classic ? 1 : 2);
+    game.SaveHighScore();
+
+    const int record = classic ? ClassicRecord : CentreRecord;
+    const int other = classic ? CentreRecord : ClassicRecord;
+    const std::vector<unsigned char>& after = host.file;
+    Check(ReadRecord(after, record) >= ReadRecord(before, record));
+    Check(ReadRecord(after, other) == ReadRecord(before, other) ||
+          std::isnan(ReadRecord(before, other)));
+    if (after != before) {
+        Check(after.size() <= std::max<std::size_t>(HighScoreFileSize, before.size()));
+        const std::size_t start = (other - 1) * RecordSize;
+        for (std::size_t i = start; i < start + RecordSize && i < after.size(); ++i) {
+            Check(after[i] == (i < before.size() ? before[i] : 0));
+        }
+        Check(ReadRecord(after, record) == static_cast<float>(score));
+    }
+    return 0;
+}
