@@ -1,8 +1,9 @@
-// The window's life outside the rules: load values, the ticks, modal boxes and the end of
-// the program.
+// The window's life outside the rules (load values, the ticks, modal boxes, the end of the
+// program) and the steps that several handlers share: the end of a game, the corner release.
 #include "game/game.h"
 
 #include <string>
+#include <utility>
 
 namespace dyeland {
 
@@ -40,6 +41,30 @@ void Game::Warn(std::string_view text) {
     ++openBoxes_;
     host_.ShowWarning(text, AppTitle);
     --openBoxes_;
+}
+
+bool Game::EndOfGame(std::string_view prompt, std::string_view titleStart) {
+    SaveHighScore();
+    // A failed save shows a warning box first; the question still follows it.
+    if (ended_) return false;
+    const bool yes = Ask(prompt, std::string(titleStart) + std::to_string(state.Score));
+    if (ended_) return false;
+    if (!yes) {
+        EndProgram();
+        return false;
+    }
+    cmdStart_Click();
+    return !ended_;
+}
+
+void Game::ReleaseComputerCorner(bool wholeBlock) {
+    // The computer's Classic start cell and its neighbours must never begin a game, or be
+    // kept early on, inside the player's region.
+    Grid& marks = state.PlayerMarks;
+    for (auto [x, y] : {std::pair{29, 1}, std::pair{28, 0}, std::pair{29, 0}}) {
+        if (marks(x, y) == Marked) marks(x, y) = 0;
+    }
+    if (wholeBlock && marks(28, 1) == Marked) marks(28, 1) = 0;
 }
 
 }  // namespace dyeland

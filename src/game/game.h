@@ -2,6 +2,7 @@
 // reaching the window only through its Host.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "game/game_state.h"
@@ -10,6 +11,9 @@
 namespace dyeland {
 
 inline constexpr std::string_view AppTitle = "Dyeland";
+
+// The shortest decimal text that reads back as the same float: "0", "120", "120.5".
+std::string ShortestText(float value);
 
 class Game {
 public:
@@ -59,6 +63,14 @@ private:
     void EndProgram();
     bool Ask(std::string_view prompt, std::string_view title);
     void Warn(std::string_view text);
+    // Saves the score and asks for a new game, whose title ends with the score. True when
+    // the caller goes on: Yes was answered and the new game is set up.
+    bool EndOfGame(std::string_view prompt, std::string_view titleStart);
+    // Clears the player's marks on (29, 1), (28, 0) and (29, 0), and on (28, 1) for the
+    // whole 2 x 2 block.
+    void ReleaseComputerCorner(bool wholeBlock);
+    // The lowest colour neither side holds.
+    int FirstAllowedColour() const;
 
     Host& host_;
     bool ended_ = false;

@@ -1,6 +1,68 @@
-// placeholder: filled in by the game logic work
+// The new game: a fresh random board drawn twice, the variant's high score, the player's start
+// region, and the computer's opening move as the last step.
+#include <charconv>
+#include <string>
+
 #include "game/game.h"
+#include "turns/region_capture.h"
 
 namespace dyeland {
-void Game::cmdStart_Click() {}
+
+std::string ShortestText(float value) {
+    char text[32];
+    auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+void Game::cmdStart_Click() {
+    if (ended_) return;
+    GameState& s = state;
+    host_.SetTimerEnabled(Timer::Timer2, false);
+    // The first pass goes straight to the screen so the new board shows at once.
+    host_.SetAutoRedraw(false);
+    host_.SetCaption(Caption::cmdStart, "New game");
+
+    s.CellX = 0;
+    s.CellY = BoardSide - 1;
+    s.OpeningMoves = 0;
+    s.PlayerCount = 0;
+    s.ComputerCount = 0;
+    s.PlayerMarks.Fill(0);
+    s.ComputerMarks.Fill(0);
+    s.PlayerMarks(PlayerStartX, PlayerStartY) = Marked;
+    if (s.ClassicGame) {
+        s.ComputerMarks(ClassicStartX, ClassicStartY) = Marked;
+    } else {
+        s.ComputerMarks(CentreStartX, CentreStartY) = Marked;
+    }
+    ReadHighScore();
+    if (ended_) return;
+    host_.SetCaption(Caption::Label10, ShortestText(s.HighScore));
+
+    // From here on only the game draws random numbers; the warm-up is over for good.
+    host_.SetTimerEnabled(Timer::tmrRnd, false);
+    for (int x = 0; x < BoardSide; ++x) {
+        for (int y = 0; y < BoardSide; ++y) {
+            s.Colors(x, y) = static_cast<std::int16_t>(RandomColour(host_.Rnd()));
+        }
+    }
+
+    s.CellSize = CellUnits;
+    DrawBoard();
+    // The second, identical pass builds the retained image that every repaint shows.
+    host_.SetAutoRedraw(true);
+    s.CellSize = CellUnits;
+    DrawBoard();
+
+    // The start region is only marked: its cells already show the start cell's colour, and
+    // neither count moves before each side's first regular move.
+    s.StartColor = s.Colors(PlayerStartX, PlayerStartY);
+    GrowRegion(s.PlayerMarks, s.Colors, s.StartColor, SweepOrder::Player);
+    s.Sweep = 1;
+    ReleaseComputerCorner(false);
+
+    // The computer always opens a game.
+    cmdOppoStart_Click();
+}
+
 }  // namespace dyeland

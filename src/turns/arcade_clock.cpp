@@ -1,6 +1,15 @@
-// placeholder: filled in by the game logic work
+// The Arcade clock's tick: the player was too slow, so the computer moves again.
 #include "game/game.h"
 
 namespace dyeland {
-void Game::Timer2_Timer() {}
+
+void Game::Timer2_Timer() {
+    if (ended_) return;
+    // A modal box runs its own event loop and the clock keeps ticking in it; a move there
+    // would play on behind an open end-of-game question and stack another one.
+    if (QuestionOpen()) return;
+    host_.Beep();
+    ComputerTurn();
+}
+
 }  // namespace dyeland

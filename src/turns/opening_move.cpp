@@ -1,6 +1,22 @@
-// placeholder: filled in by the game logic work
+// The computer's opening: its start region grows over the colour of the top-right cell, which
+// becomes the colour the player's first pick is tested against.
 #include "game/game.h"
+#include "turns/region_capture.h"
 
 namespace dyeland {
-void Game::cmdOppoStart_Click() {}
+
+void Game::cmdOppoStart_Click() {
+    if (ended_) return;
+    GameState& s = state;
+    ReleaseComputerCorner(false);
+    // The top-right cell sets the colour in both variants, so in the centre game the region
+    // grows from (15, 15) only over touching cells that happen to share that colour.
+    s.ComputerColor = s.Colors(ClassicStartX, ClassicStartY);
+    s.OppoStartColor = s.Colors(ClassicStartX, ClassicStartY);
+    GrowRegion(s.ComputerMarks, s.Colors, s.OppoStartColor, SweepOrder::Computer);
+    s.Sweep = 1;
+    host_.SetAutoRedraw(true);
+    host_.FocusStepButton();
+}
+
 }  // namespace dyeland

@@ -1,7 +1,53 @@
-// placeholder: filled in by the game logic work
+// The player's half of a turn: a picker click, the move itself, the player's win, and the
+// hand-over to the computer.
+#include <limits>
+#include <string>
+
 #include "game/game.h"
+#include "turns/region_capture.h"
 
 namespace dyeland {
-void Game::sPicture9_Click(int) {}
-void Game::cmdStep_Click() {}
+
+void Game::sPicture9_Click(int index) {
+    if (ended_) return;
+    // Only the eight pickers exist; anything else would put a colour outside the game in play.
+    if (index < 0 || index > LastColour - FirstColour) return;
+    // The player's redraw goes to the screen only; the computer's move that follows brings
+    // the retained image up to date.
+    host_.SetAutoRedraw(false);
+    // A click handled in the middle of a computer turn started by a click keeps the colour
+    // of that first click.
+    if (state.PlayerTurn) state.PlayerColor = static_cast<std::int16_t>(index + FirstColour);
+    state.PlayerTurn = false;
+    if (host_.IsChecked(MenuItem::mnuArcade) && host_.IsTimerEnabled(Timer::Timer2)) {
+        host_.SetTimerEnabled(Timer::Timer2, false);
+    }
+    cmdStep_Click();
+}
+
+void Game::cmdStep_Click() {
+    if (ended_) return;
+    GameState& s = state;
+    if (s.ComputerColor == s.PlayerColor) {
+        s.PlayerTurn = true;
+        host_.Beep();
+        return;
+    }
+
+    GrowRegion(s.PlayerMarks, s.Colors, s.PlayerColor, SweepOrder::Player);
+    s.PlayerCount = PaintRegion(s.PlayerMarks, s.Colors, s.PlayerColor);
+    DrawBoard();
+    // The counter outlives games; at its 16-bit limit it stays there rather than wrap.
+    if (s.PlayerMoves < std::numeric_limits<std::int16_t>::max()) ++s.PlayerMoves;
+    host_.SetCaption(Caption::Label8, std::to_string(s.PlayerMoves));
+    s.ComputeScore();
+
+    // After a win answered Yes the computer makes the first move of the new game.
+    if (s.PlayerCount > WinningCount &&
+        !EndOfGame("Do you want new games ?", "Yes..! Yor score = ")) {
+        return;
+    }
+    ComputerTurn();
+}
+
 }  // namespace dyeland

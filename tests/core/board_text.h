@@ -2,10 +2,30 @@
 // test does not care about, read as the given filler). Marks print as '#' and '.'.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "game/board.h"
+
+namespace dyeland {
+
+// How a failing test prints a grid: '#' for a mark, '.' for 0, 0-7 for colours 8-15.
+inline void PrintTo(const Grid& grid, std::ostream* os) {
+    *os << "\n";
+    for (int y = 0; y < BoardSide; ++y) {
+        for (int x = 0; x < BoardSide; ++x) {
+            const int v = grid(x, y);
+            *os << (v == Marked                           ? '#'
+                    : v == 0                              ? '.'
+                    : v >= FirstColour && v <= LastColour ? static_cast<char>('0' + v - FirstColour)
+                                                          : '?');
+        }
+        *os << "\n";
+    }
+}
+
+}  // namespace dyeland
 
 namespace dyeland::testing {
 

@@ -24,6 +24,7 @@ public:
     std::map<Caption, std::string> captions;
     std::map<MenuItem, bool> checks{{MenuItem::mnuClassic, true}, {MenuItem::mnuLine, true}};
     std::map<Timer, bool> timers{{Timer::Timer1, true}, {Timer::tmrRnd, true}};
+    std::vector<std::pair<Timer, bool>> timerSwitches;  // every SetTimerEnabled, in order
     bool autoRedraw = false;
     std::vector<Box> draws;
     // What each cell showed in the last solid box drawn over it.
@@ -38,9 +39,12 @@ public:
     // Runs at every ProcessPendingEvents, and inside a question before it is answered.
     std::function<void()> onYield;
     std::function<void()> onQuestion;
+    // Runs at every switch of the retained drawing: the computer's turn begins with one.
+    std::function<void(bool)> onAutoRedraw;
     int yields = 0;
 
-    std::deque<double> randoms;  // handed out first; then the fallback
+    std::deque<double> randoms;  // handed out first; then the source, else the fallback
+    std::function<double()> randomSource;
     double fallbackRandom = 0.0;
     int randomDraws = 0;
 
@@ -68,8 +72,14 @@ public:
         auto it = timers.find(timer);
         return it != timers.end() && it->second;
     }
-    void SetTimerEnabled(Timer timer, bool enabled) override { timers[timer] = enabled; }
-    void SetAutoRedraw(bool on) override { autoRedraw = on; }
+    void SetTimerEnabled(Timer timer, bool enabled) override {
+        timerSwitches.emplace_back(timer, enabled);
+        timers[timer] = enabled;
+    }
+    void SetAutoRedraw(bool on) override {
+        autoRedraw = on;
+        if (onAutoRedraw) onAutoRedraw(on);
+    }
     void DrawSolidBox(int x1, int y1, int x2, int y2, int colour) override {
         draws.push_back({x1, y1, x2, y2, colour, true, autoRedraw});
         if (x1 % CellUnits == 0 && y1 % CellUnits == 0 && x1 >= 0 && y1 >= 0 &&
@@ -105,7 +115,7 @@ public:
     void EndProgram() override { ++endCalls; }
     double Rnd() override {
         ++randomDraws;
-        if (randoms.empty()) return fallbackRandom;
+        if (randoms.empty()) return randomSource ? randomSource() : fallbackRandom;
         double r = randoms.front();
         randoms.pop_front();
         return r;
