@@ -1,0 +1,64 @@
+// Picture1, the board box: draws boxes in board units (twips from the board's corner) and keeps
+// the retained image that its AutoRedraw switch selects.
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QWidget>
+
+class QRegion;
+
+namespace dyeland {
+
+class BoardPicture : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QRgb Background = 0xFF008000;
+    // The board's corner lies this many units right of and below the drawing area's corner.
+    static constexpr int OriginUnits = 200;
+
+    explicit BoardPicture(QWidget* parent);
+    QSize sizeHint() const override { return {433, 433}; }
+
+    // On: drawing goes into the retained image, which every repaint shows. Off: drawing
+    // reaches the screen only, until the system next repaints the box.
+    bool AutoRedraw() const { return autoRedraw_; }
+    void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+
+    // Corners in board units; a solid box covers its left and top edge lines but not its
+    // right and bottom ones, an outline box all four, one device pixel wide.
+    void DrawSolidBox(int x1, int y1, int x2, int y2, QRgb colour);
+    void DrawOutlineBox(int x1, int y1, int x2, int y2, QRgb colour);
+
+    // The system repaints the whole box (the window came back from being minimised): what was
+    // drawn with AutoRedraw off is gone.
+    void RepaintFromRetained();
+
+    // Both images cover the whole widget at device resolution.
+    const QImage& RetainedImage() const { return retained_; }
+    const QImage& ShownImage() const { return screenDiffers_ ? screen_ : retained_; }
+    // Device pixel of a board coordinate, counted from the widget's corner.
+    int Edge(int units) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void MatchDevicePixelRatio();
+    // The image a drawing goes to, given the switch.
+    QImage& Target();
+    void FillDevice(QImage& image, int left, int top, int right, int bottom, QRgb colour) const;
+    void RestoreRegion(const QRegion& region);
+    void RequestRepaint();
+
+    QImage retained_;
+    QImage screen_;  // retained_ plus what was drawn with the switch off
+    qreal dpr_ = 0;
+    QRect area_;      // drawing area inside the border, device pixels
+    int origin_ = 0;  // board corner, device pixels from the widget's corner
+    bool autoRedraw_ = false;
+    bool screenDiffers_ = false;
+    bool repaintRequested_ = false;
+};
+
+}  // namespace dyeland

@@ -1,0 +1,434 @@
+// The main window: its controls, menus and timers, and the Host operations the game calls.
+#include "Form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "Artwork.h"
+#include "BoardPicture.h"
+#include "Controls.h"
+#include "Form3.h"
+#include "HelpWindow.h"
+#include "Twips.h"
+#include "WorkingDirFiles.h"
+#include "frmAbout.h"
+
+namespace dyeland {
+namespace {
+
+constexpr Qt::WindowFlags MainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The header labels' own font. Where "MS Sans Serif" is missing the style hint picks the
+// desktop's sans-serif instead of whatever font happens to come first.
+QFont HeaderFont() {
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A score box: a single-line border around the text on a solid background.
+QLabel* AddScoreBox(QWidget* parent, const char* name, const QString& caption, const QRect& place,
+                    QRgb background) {
+    QLabel* label = AddLabel(parent, name, caption, place);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(background));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    return label;
+}
+
+CommandButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& place) {
+    auto* button = new CommandButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
+    setObjectName("Form1");
+    setWindowTitle(FromUtf8(AppTitle));
+    setWindowIcon(WindowIcon());
+
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(ClientSize);
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenus();
+
+    Timer1_ = AddTimer("Timer1", 1000, true, &Form1::Timer1_Timer);
+    Timer2_ = AddTimer("Timer2", 3000, false, &Form1::Timer2_Timer);
+    // The player's three seconds: a coarse timer could move them by up to 150 ms.
+    Timer2_->setTimerType(Qt::PreciseTimer);
+    tmrRnd_ = AddTimer("tmrRnd", 10, true, &Form1::tmrRnd_Timer);
+
+    alert_ = std::make_unique<Form3>(*this);
+
+    // The layout's client area starts below the menu bar, so the window grows by the bar.
+    // setGeometry places the window's inside, not its frame.
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize windowSize(ClientSize.width(), ClientSize.height() + menuHeight);
+    setFixedSize(windowSize);
+    setGeometry(QRect(ClientPosition - QPoint(0, menuHeight), windowSize));
+
+    // The board box holds the lowest tab index, so it has the focus when the window opens.
+    Picture1_->setFocus(Qt::OtherFocusReason);
+    game.Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls(QWidget* client) {
+    auto* Image1 = new LogoImage(client);
+    Image1->setObjectName("Image1");
+    Image1->move(Px(120), Px(30));
+
+    // Headers in their own font on green, text in the system's window-text colour.
+    auto header = [client](const char* name, const char* caption, const QRect& place) {
+        QLabel* label = AddScoreBox(client, name, caption, place, 0x00C000);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setFont(HeaderFont());
+    };
+    header("Label4", "Player", TwipsRect(2880, 0, 1095, 255));
+    header("Label5", "Computer", TwipsRect(3960, 0, 1095, 255));
+    header("Label9", "High score", TwipsRect(5160, 0, 1335, 255));
+    // The values under them: black on light green, whatever the desktop's colours.
+    auto value = [client](const char* name, const QRect& place) {
+        QLabel* label = AddScoreBox(client, name, "", place, 0x80FF80);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+        return label;
+    };
+    QLabel* Label6 = value("Label6", TwipsRect(2880, 240, 1095, 255));
+    QLabel* Label7 = value("Label7", TwipsRect(3960, 240, 1095, 255));
+    QLabel* Label10 = value("Label10", TwipsRect(5160, 240, 1335, 255));
+
+    Picture1_ = new BoardPicture(client);
+    Picture1_->setObjectName("Picture1");
+    Picture1_->move(Px(120), Px(600));
+
+    auto* Frame2 = new QFrame(client);
+    Frame2->setObjectName("Frame2");
+    Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2->setGeometry(TwipsRect(1800, 7080, 3135, 615));
+    std::array<PickerBox*, 8> pickers{};
+    for (int k = 0; k < 8; ++k) {
+        auto* picker = new PickerBox(PaletteRgb(FirstColour + k) | 0xFF000000, Frame2);
+        picker->setObjectName(QString("sPicture9_%1").arg(k));
+        picker->setGeometry(TwipsRect(120 + 360 * k, 120, 375, 375));
+        picker->setToolTip("Click Me!");
+        connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
+        pickers[k] = picker;
+    }
+
+    cmdStart_ = AddButton(client, "cmdStart", "Start", TwipsRect(240, 7200, 1095, 375));
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { game.cmdStart_Click(); });
+    auto* Command2 = AddButton(client, "Command2", "Exit", TwipsRect(5400, 7200, 1095, 375));
+    connect(Command2, &QPushButton::clicked, this, [this] { game.Command2_Click(); });
+
+    // Right of the client area's edge: never seen, yet working controls the game drives, and
+    // the two buttons stay in the tab order.
+    cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
+    connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
+    auto* cmdOppoStart =
+        AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
+    connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
+    QLabel* Label1 = AddLabel(client, "Label1", "Label1", TwipsRect(6960, 240, 735, 255));
+    QLabel* Label2 = AddLabel(client, "Label2", "Label2", TwipsRect(6960, 600, 735, 255));
+    QLabel* Label3 = AddLabel(client, "Label3", "Label3", TwipsRect(6960, 1080, 735, 375));
+    QLabel* Label8 = AddLabel(client, "Label8", "Label8", TwipsRect(6960, 1560, 855, 615));
+    captionLabels_ = {Label1, Label2, Label3, Label6, Label7, Label8, Label10};
+
+    // Tab order by tab index; the labels and the frame hold indices too but take no focus.
+    QWidget* order[] = {Picture1_,  cmdOppoStart, pickers[7], pickers[6], pickers[5],
+                        pickers[4], pickers[3],   pickers[2], pickers[1], pickers[0],
+                        cmdStart_,  cmdStep_,     Command2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QAction* Form1::AddItem(QMenu* menu, const char* name, const QString& caption,
+                        void (Game::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (handler) connect(action, &QAction::triggered, this, [this, handler] { (game.*handler)(); });
+    return action;
+}
+
+// A checkable action ticks itself before its handler runs. The mark belongs to the game,
+// which sets it through SetChecked, so the action's own toggle is undone first.
+QAction* Form1::AddCheckItem(QMenu* menu, const char* name, const QString& caption, bool checked,
+                             void (Game::*handler)()) {
+    QAction* action = AddItem(menu, name, caption, nullptr);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    connect(action, &QAction::triggered, this, [this, action, handler](bool nowChecked) {
+        action->setChecked(!nowChecked);
+        (game.*handler)();
+    });
+    return action;
+}
+
+void Form1::BuildMenus() {
+    QMenu* mnuGame = menuBar()->addMenu("Game");
+    mnuGame->setObjectName("mnuGame");
+    AddItem(mnuGame, "mnuNGames", "New Game", &Game::mnuNGames_Click);
+    mnuGame->addSeparator()->setObjectName("Razrel3");
+    AddItem(mnuGame, "mnuExit", "Exit", &Game::mnuExit_Click);
+
+    QMenu* mnuSetup = menuBar()->addMenu("Options");
+    mnuSetup->setObjectName("mnuSetup");
+    mnuClassic_ =
+        AddCheckItem(mnuSetup, "mnuClassic", "Classic Game", true, &Game::mnuClassic_Click);
+    mnuCenture_ = AddCheckItem(mnuSetup, "mnuCenture", "\"From The Centre\"  Game", false,
+                               &Game::mnuCenture_Click);
+    mnuSetup->addSeparator()->setObjectName("Razdel1");
+    mnuLine_ = AddCheckItem(mnuSetup, "mnuLine", "Line", true, &Game::mnuLine_Click);
+    mnuArcade_ = AddCheckItem(mnuSetup, "mnuArcade", "Arcade", false, &Game::mnuArcade_Click);
+    AddItem(mnuSetup, "mnuScor", "New score", &Game::mnuScor_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu("Help");
+    mnuHelp->setObjectName("mnuHelp");
+    QAction* mnuCont = AddItem(mnuHelp, "mnuCont", "Contents", nullptr);
+    connect(mnuCont, &QAction::triggered, this, &Form1::mnuCont_Click);
+    QAction* mnuAbout = AddItem(mnuHelp, "mnuAbout", "About Dyeland", nullptr);
+    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+}
+
+QTimer* Form1::AddTimer(const char* name, int intervalMs, bool enabled, void (Form1::*tick)()) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    connect(timer, &QTimer::timeout, this, tick);
+    if (enabled) timer->start();
+    return timer;
+}
+
+QAction* Form1::MenuAction(MenuItem item) const {
+    switch (item) {
+        case MenuItem::mnuClassic:
+            return mnuClassic_;
+        case MenuItem::mnuCenture:
+            return mnuCenture_;
+        case MenuItem::mnuLine:
+            return mnuLine_;
+        case MenuItem::mnuArcade:
+            return mnuArcade_;
+    }
+    return mnuClassic_;
+}
+
+QTimer* Form1::TimerFor(Timer timer) const {
+    switch (timer) {
+        case Timer::Timer1:
+            return Timer1_;
+        case Timer::Timer2:
+            return Timer2_;
+        case Timer::tmrRnd:
+            return tmrRnd_;
+    }
+    return Timer1_;
+}
+
+void Form1::SetCaption(Caption control, std::string_view text) {
+    if (control == Caption::cmdStart) {
+        cmdStart_->setText(FromUtf8(text));
+        return;
+    }
+    captionLabels_[static_cast<std::size_t>(control) - 1]->setText(FromUtf8(text));
+}
+
+bool Form1::IsChecked(MenuItem item) const {
+    return MenuAction(item)->isChecked();
+}
+
+void Form1::SetChecked(MenuItem item, bool checked) {
+    MenuAction(item)->setChecked(checked);
+}
+
+bool Form1::IsTimerEnabled(Timer timer) const {
+    return TimerFor(timer)->isActive();
+}
+
+// Enabling a timer that already runs leaves its interval alone; a stopped one starts a full
+// interval.
+void Form1::SetTimerEnabled(Timer timer, bool enabled) {
+    QTimer* t = TimerFor(timer);
+    if (!enabled) {
+        t->stop();
+    } else if (!t->isActive() && !ended_) {
+        t->start();
+    }
+}
+
+void Form1::SetAutoRedraw(bool on) {
+    Picture1_->SetAutoRedraw(on);
+}
+
+void Form1::DrawSolidBox(int x1, int y1, int x2, int y2, int colour) {
+    Picture1_->DrawSolidBox(x1, y1, x2, y2, PaletteRgb(colour));
+}
+
+void Form1::DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) {
+    Picture1_->DrawOutlineBox(x1, y1, x2, y2, PaletteRgb(colour));
+}
+
+void Form1::FocusStepButton() {
+    cmdStep_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form1::AskYesNo(std::string_view prompt, std::string_view title) {
+    if (ended_) return false;
+    QMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Form1::ShowWarning(std::string_view text, std::string_view title) {
+    if (ended_) return;
+    QMessageBox box(QMessageBox::Warning, FromUtf8(title), FromUtf8(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::Beep() {
+    QApplication::beep();
+}
+
+void Form1::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+// Closing every window ends each nested event loop (a message box, say) as well as the main
+// one; the code that called this returns and finds the game ended.
+void Form1::EndProgram() {
+    if (ended_) return;
+    ended_ = true;
+    for (QTimer* timer : {Timer1_, Timer2_, tmrRnd_})
+        timer->stop();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+// 53 random bits scaled by 2^-53: every value a multiple of 2^-53 and never 1.0.
+double Form1::Rnd() {
+    return static_cast<double>(random_() >> 11) * 0x1.0p-53;
+}
+
+FileContents Form1::ReadFile(std::string_view name, std::size_t maxBytes) {
+    return WorkingDirFiles::Read(name, maxBytes);
+}
+
+std::string Form1::ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) {
+    return WorkingDirFiles::Replace(name, bytes);
+}
+
+std::string Form1::RemoveFile(std::string_view name) {
+    return WorkingDirFiles::Remove(name);
+}
+
+void Form1::Timer1_Timer() {
+    if (ended_) return;
+    game.Timer1_Timer();
+    if (!ended_ && isMinimized()) alert_->ShowAlert();
+}
+
+void Form1::Timer2_Timer() {
+    if (!ended_) game.Timer2_Timer();
+}
+
+void Form1::tmrRnd_Timer() {
+    if (!ended_) game.tmrRnd_Timer();
+}
+
+// Posted, not sent: the menu returns before the key is handled, as a typed F1 would arrive.
+void Form1::mnuCont_Click() {
+    QWidget* window = QApplication::activeWindow();
+    if (!window) window = this;
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+void Form1::mnuAbout_Click() {
+    if (!about_) about_ = new frmAbout(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Form1::ShowHelp(const QString& page) {
+    if (ended_) return;
+    if (!help_) help_ = new HelpWindow(this);
+    const QString error = help_->Open(page);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(
+            this, FromUtf8(AppTitle),
+            QString("The help for Dyeland could not be opened.\n\n%1 (%2)").arg(error, page));
+        return;
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+// Closing the window ends the program, the way the Exit command does.
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!ended_) game.mnuExit_Click();
+    if (!ended_) EndProgram();
+    event->accept();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        ShowHelp(HelpWindow::ContentsPage);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// A window back from the taskbar is repainted by the system, which wipes what was drawn on
+// the board with AutoRedraw off.
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
+            Picture1_->RepaintFromRetained();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+}  // namespace dyeland

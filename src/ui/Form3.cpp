@@ -1,0 +1,109 @@
+// The minimised alert. The blinking runs off a timer: each phase is one 500 ms interval during
+// which the event loop is free, rather than thousands of event-processing passes.
+#include "Form3.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "Twips.h"
+
+namespace dyeland {
+namespace {
+
+// Qt has no colour role for the desktop; this is the classic Windows desktop teal.
+constexpr QRgb DesktopColour = 0x008080;
+
+}  // namespace
+
+Form3::Form3(const QWidget& mainWindow)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
+    setObjectName("Form3");
+    setWindowTitle("Form3");
+    // The alert must not take the keyboard from whatever the user is doing meanwhile.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setGeometry(TwipsRect(12270, 975, 1725, 540));
+    setFixedSize(size());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(DesktopColour));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipBase));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Label1_ = new QLabel("Atas...!", this);
+    Label1_->setObjectName("Label1");
+    Label1_->setGeometry(TwipsRect(120, 0, 3135, 615));
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(24);
+    font.setWeight(QFont::Normal);
+    Label1_->setFont(font);
+    Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Outside the window: the mouse cannot reach it, the keyboard can.
+    Command1_ = new QPushButton("Command1", this);
+    Command1_->setObjectName("Command1");
+    Command1_->setGeometry(TwipsRect(2040, 960, 1575, 315));
+    connect(Command1_, &QPushButton::clicked, this, &Form3::Command1_Click);
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName("Timer1");
+    Timer1_->setInterval(100);
+    connect(Timer1_, &QTimer::timeout, this, &Form3::Timer1_Timer);
+
+    phaseTimer_ = new QTimer(this);
+    phaseTimer_->setObjectName("BlinkPhase");
+    phaseTimer_->setInterval(PhaseMs);
+    connect(phaseTimer_, &QTimer::timeout, this, &Form3::BlinkPhaseEnded);
+}
+
+void Form3::Load() {
+    Label1_->setVisible(true);
+    Timer1_->start();
+    loaded_ = true;
+}
+
+void Form3::Unload() {
+    Timer1_->stop();
+    phaseTimer_->stop();
+    blinking_ = false;
+    loaded_ = false;
+}
+
+void Form3::ShowAlert() {
+    if (!loaded_) Load();
+    show();
+}
+
+void Form3::Timer1_Timer() {
+    Command1_Click();
+}
+
+void Form3::Command1_Click() {
+    if (blinking_ || !loaded_) return;
+    blinking_ = true;
+    phaseTimer_->start();
+}
+
+void Form3::BlinkPhaseEnded() {
+    if (!blinking_) return;
+    if (BlinkState == 1) {
+        BlinkState = 0;
+        Label1_->setVisible(true);
+    } else {
+        BlinkState = 1;
+        Label1_->setVisible(false);
+    }
+    // Only at the end of a phase: after a restore the alert stays up for the rest of it.
+    if (mainWindow_.isMinimized()) return;
+    close();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    Unload();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace dyeland

@@ -1,0 +1,32 @@
+// The help window: a text browser over the bundled HTML pages.
+#include "HelpWindow.h"
+
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace dyeland {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("HelpWindow");
+    setWindowTitle("Dyeland Help");
+    resize(540, 600);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("HelpText");
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+}
+
+QString HelpWindow::Open(const QString& page) {
+    // QTextBrowser shows an empty page for a missing file, so the file is checked first.
+    QFile file(page);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    file.close();
+    browser_->setSource(page.startsWith(':') ? QUrl("qrc" + page) : QUrl::fromLocalFile(page));
+    return {};
+}
+
+}  // namespace dyeland

@@ -1,0 +1,62 @@
+// The About box: a fixed tool window, never modal, with the focus on OK whenever it is active
+// so that Enter or Space closes it straight away.
+#include "frmAbout.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "Artwork.h"
+#include "Twips.h"
+
+namespace dyeland {
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName("frmAbout");
+    setWindowTitle("About");
+    setModal(false);
+    setGeometry(TwipsRect(5100, 3735, 5160, 3465));
+    setFixedSize(size());
+
+    auto* logo = new LogoImage(this);
+    logo->setObjectName("Image1");
+    logo->move(Px(120), Px(120));
+
+    AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375));
+    AddLabel(this, "Label2", QString::fromUtf8("Copyright \u00A9 2024 the Dyeland team"),
+             TwipsRect(1680, 480, 3495, 375));
+    // Short enough for five lines of a common desktop font: the box cannot grow.
+    AddLabel(this, "Label4",
+             "Warning: this program is protected by copyright law. Copying, selling, lending "
+             "or passing it on, in whole or in part, without the written permission of its "
+             "authors is not allowed. Whoever does so anyway breaks the law and may have to "
+             "pay damages for it.",
+             TwipsRect(120, 2400, 4815, 1095));
+
+    Command3_ = new QPushButton("OK", this);
+    Command3_->setObjectName("Command3");
+    Command3_->setGeometry(TwipsRect(3840, 1920, 1215, 375));
+    Command3_->setDefault(true);
+    connect(Command3_, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool frmAbout::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) Command3_->setFocus(Qt::ActiveWindowFocusReason);
+    return QDialog::event(event);
+}
+
+}  // namespace dyeland

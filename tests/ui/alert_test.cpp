@@ -1,0 +1,111 @@
+// The minimised alert: shown by a refresh tick while the main window is minimised, blinking in
+// timer-paced phases that start with the label visible, closing at the end of the phase in
+// which the window came back, and costing no processor time between phases.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <ctime>
+
+#include "Form1.h"
+#include "Form3.h"
+#include "window_test_support.h"
+
+namespace dyeland::test {
+namespace {
+
+struct Alert : testing::Test {
+    Alert() { form.show(); }
+    // Minimised, the refresh tick shows the alert and the alert's first tick starts the blink.
+    void MinimiseTickAndStart() {
+        form.showMinimized();
+        form.Timer1_Timer();
+        alert->Timer1_Timer();
+    }
+    bool LabelShown() const { return !label->isHidden(); }
+
+    Form1 form;
+    Form3* alert = form.alert();
+    QLabel* label = alert->findChild<QLabel*>("Label1");
+};
+
+TEST_F(Alert, AppearsOnlyAtARefreshTickWhileMinimised) {
+    form.Timer1_Timer();
+    form.showMinimized();
+    EXPECT_FALSE(alert->isVisible()) << "a minimise alone shows nothing";
+    form.showNormal();
+    form.Timer1_Timer();
+    EXPECT_FALSE(alert->isVisible()) << "that minimise ended before the tick";
+    form.showMinimized();
+    form.Timer1_Timer();
+    ASSERT_TRUE(alert->isVisible());
+    EXPECT_TRUE(LabelShown());
+    EXPECT_EQ(alert->geometry(), QRect(818, 65, 115, 36));
+    EXPECT_TRUE(alert->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(label->text(), "Atas...!");
+    EXPECT_EQ(label->font().pointSize(), 24);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText),
+              QApplication::palette().color(QPalette::ToolTipBase));
+    EXPECT_EQ(alert->findChild<QTimer*>("Timer1")->interval(), 100);
+}
+
+// Neither another refresh tick nor another start tick begins a second blink over the first.
+TEST_F(Alert, BlinksInHalfSecondPhasesStartingVisibleOneBlinkAtATime) {
+    MinimiseTickAndStart();
+    ASSERT_TRUE(alert->IsBlinking());
+    EXPECT_EQ(alert->PhaseTimer().interval(), 500);
+    EXPECT_TRUE(alert->PhaseTimer().isActive() && LabelShown());
+    alert->BlinkPhaseEnded();
+    EXPECT_FALSE(LabelShown());
+    form.Timer1_Timer();
+    alert->Timer1_Timer();
+    EXPECT_FALSE(LabelShown());
+    alert->BlinkPhaseEnded();
+    EXPECT_TRUE(LabelShown());
+    alert->BlinkPhaseEnded();
+    EXPECT_FALSE(LabelShown());
+    EXPECT_TRUE(alert->isVisible());
+}
+
+// The blink state outlives the alert: one closed with the label hidden goes on by showing it,
+// so the next alert keeps its label up for two phases.
+TEST_F(Alert, ClosesAtTheEndOfThePhaseAfterARestoreAndComesBackVisible) {
+    MinimiseTickAndStart();
+    form.showNormal();
+    EXPECT_TRUE(alert->isVisible()) << "the state is checked only at the end of a phase";
+    alert->BlinkPhaseEnded();
+    EXPECT_FALSE(alert->isVisible() || alert->IsBlinking() || alert->PhaseTimer().isActive());
+
+    MinimiseTickAndStart();
+    EXPECT_TRUE(alert->isVisible() && LabelShown());
+    alert->BlinkPhaseEnded();
+    EXPECT_TRUE(LabelShown());
+    alert->BlinkPhaseEnded();
+    EXPECT_FALSE(LabelShown());
+}
+
+// Real time, once: the alert's own timers start the blink and end a whole phase, while the
+// process sleeps and other handlers run as usual.
+TEST_F(Alert, APhasePassesWithTheEventLoopIdle) {
+    form.showMinimized();
+    form.Timer1_Timer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return alert->IsBlinking(); }, 1000));
+    int otherTicks = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&] { ++otherTicks; });
+    other.start(50);
+    QElapsedTimer wall;
+    wall.start();
+    const std::clock_t cpu = std::clock();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !LabelShown(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LabelShown(); }, 2000));
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+    EXPECT_GE(wall.elapsed(), 450) << "a whole phase lasts 500 ms";
+    EXPECT_LT(cpuMs, 0.5 * static_cast<double>(wall.elapsed())) << "a phase must not spin";
+    EXPECT_GE(otherTicks, 5);
+}
+
+}  // namespace
+}  // namespace dyeland::test

@@ -1,0 +1,116 @@
+// The board box: whole-pixel cells and grid lines, the first drawing before any game, and the
+// retained image that AutoRedraw selects against what only reached the screen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "BoardPicture.h"
+#include "Form1.h"
+#include "window_test_support.h"
+
+namespace dyeland::test {
+namespace {
+
+constexpr QRgb Green = 0xFF008000, Black = 0xFF000000, Red = 0xFFFF0000, Blue = 0xFF0000FF;
+
+// Widget pixel of a board coordinate at 96 dpi: a 2-pixel border, then 200 units of margin.
+int EdgePx(int units) {
+    return 2 + 13 + static_cast<int>(std::lround(units / 15.0));
+}
+QPoint CellMiddle(int x, int y) {
+    return {EdgePx(200 * x) + 6, EdgePx(200 * y) + 6};
+}
+
+struct ShownBoard : testing::Test {
+    ShownBoard() {
+        form.show();
+        LetPaintsHappen();
+    }
+    void DrawCell(int x, int y, int colour, bool retained) {
+        form.SetAutoRedraw(retained);
+        form.DrawSolidBox(200 * x, 200 * y, 200 * x + 200, 200 * y + 200, colour);
+    }
+    QImage Board(int colour, bool grid) {
+        form.game.state.Colors.Fill(static_cast<std::int16_t>(colour));
+        form.game.state.ShowGrid = grid;
+        form.game.DrawBoard();
+        LetPaintsHappen();
+        return OnScreen(*picture);
+    }
+    QRgb Shown(int x, int y) {
+        LetPaintsHappen();
+        return OnScreen(*picture).pixel(CellMiddle(x, y));
+    }
+    Form1 form;
+    BoardPicture* picture = form.findChild<BoardPicture*>("Picture1");
+};
+
+// Green until drawn; the first Line toggle paints all 900 cells black since Colors is all 0.
+TEST_F(ShownBoard, GreenUntilDrawnThenBlackBeforeTheFirstGame) {
+    EXPECT_EQ(OnScreen(*picture).pixel(EdgePx(3000), EdgePx(3000)), Green);
+    form.game.DrawBoard();
+    LetPaintsHappen();
+    const QImage screen = OnScreen(*picture);
+    for (int y = EdgePx(0); y <= EdgePx(6000); ++y)
+        for (int x = EdgePx(0); x <= EdgePx(6000); ++x)
+            ASSERT_EQ(screen.pixel(x, y), Black);
+    EXPECT_EQ(screen.pixel(EdgePx(0) - 1, EdgePx(0) - 1), Green);
+    EXPECT_EQ(screen.pixel(EdgePx(6000) + 1, EdgePx(6000) + 1), Green);
+}
+
+// Cells are 13 or 14 pixels; each line sits on a cell's first pixel and is one pixel wide.
+// Without lines a board of one colour is one flat area.
+TEST_F(ShownBoard, GridLinesAreOnePixelAndCellsMeetWithoutSeams) {
+    const QImage grid = Board(12, true);
+    std::set<int> lines;
+    for (int k = 0; k <= 30; ++k)
+        lines.insert(EdgePx(200 * k));
+    for (int i = EdgePx(0); i <= EdgePx(6000); ++i) {
+        const QRgb want = lines.count(i) ? Black : Red;
+        ASSERT_EQ(grid.pixel(i, EdgePx(100)), want) << "column " << i;
+        ASSERT_EQ(grid.pixel(EdgePx(100), i), want) << "row " << i;
+    }
+    const QImage plain = Board(12, false);
+    for (int y = EdgePx(0); y < EdgePx(6000); ++y)
+        for (int x = EdgePx(0); x < EdgePx(6000); ++x)
+            ASSERT_EQ(plain.pixel(x, y), Red);
+}
+
+// A repaint the box did not ask for (here a repaint() from outside) restores the retained
+// image in what it covers, and only there.
+TEST_F(ShownBoard, ScreenOnlyDrawingLastsUntilTheSystemRepaintsIt) {
+    DrawCell(0, 0, 12, true);
+    DrawCell(5, 5, 12, true);
+    DrawCell(0, 0, 9, false);
+    DrawCell(5, 5, 9, false);
+    EXPECT_EQ(Shown(0, 0), Blue);
+    EXPECT_EQ(picture->RetainedImage().pixel(CellMiddle(0, 0)), Red);
+
+    picture->repaint(QRect(CellMiddle(0, 0) - QPoint(6, 6), QSize(13, 13)));
+    DrawCell(9, 9, 9, false);  // repaints the whole box: the rest must still be drawn
+    EXPECT_EQ(Shown(0, 0), Red);
+    EXPECT_EQ(Shown(5, 5), Blue);
+    picture->repaint();
+    EXPECT_EQ(Shown(5, 5), Red);
+}
+
+TEST_F(ShownBoard, RestoringTheWindowShowsTheRetainedImage) {
+    DrawCell(7, 7, 12, true);
+    DrawCell(7, 7, 9, false);
+    form.showMinimized();
+    EXPECT_EQ(Shown(7, 7), Blue);
+    form.showNormal();
+    EXPECT_EQ(Shown(7, 7), Red);
+}
+
+// The screen is refreshed from the retained image after any drawing with the switch on.
+TEST_F(ShownBoard, DrawingWithTheSwitchOnDropsTheScreenOnlyDrawing) {
+    DrawCell(1, 1, 12, true);
+    DrawCell(1, 1, 9, false);
+    DrawCell(2, 2, 12, true);
+    EXPECT_EQ(Shown(1, 1), Red);
+}
+
+}  // namespace
+}  // namespace dyeland::test

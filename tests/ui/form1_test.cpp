@@ -1,0 +1,249 @@
+// The main window as laid out (places, captions, colours, fonts, menus, timers), the keyboard's
+// way to the hidden buttons, the Host operations behind them, and the end of the program.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include "Form1.h"
+#include "Form3.h"
+#include "window_test_support.h"
+
+namespace dyeland::test {
+namespace {
+
+QString CaptionOf(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    return {};
+}
+
+// Pixels converted by hand from the layout's twips, so a wrong conversion in the code shows.
+TEST(Form1Layout, EveryControlHasItsPlaceAndCaption) {
+    const struct {
+        const char* name;
+        QRect place;
+        const char* caption;
+    } controls[] = {
+        {"Image1", {8, 2, 93, 36}, ""},
+        {"Label4", {192, 0, 73, 17}, "Player"},
+        {"Label5", {264, 0, 73, 17}, "Computer"},
+        {"Label9", {344, 0, 89, 17}, "High score"},
+        {"Label6", {192, 16, 73, 17}, ""},
+        {"Label7", {264, 16, 73, 17}, ""},
+        {"Label10", {344, 16, 89, 17}, ""},
+        {"Picture1", {8, 40, 433, 433}, ""},
+        {"Frame2", {120, 472, 209, 41}, ""},
+        {"cmdStart", {16, 480, 73, 25}, "Start"},
+        {"Command2", {360, 480, 73, 25}, "Exit"},
+        {"cmdStep", {472, 208, 41, 33}, "Step"},
+        {"cmdOppoStart", {456, 336, 65, 33}, "OppoStart"},
+        {"Label1", {464, 16, 49, 17}, "Label1"},
+        {"Label2", {464, 40, 49, 17}, "Label2"},
+        {"Label3", {464, 72, 49, 25}, "Label3"},
+        {"Label8", {464, 104, 57, 41}, "Label8"},
+    };
+    Form1 form;
+    form.show();
+    LetPaintsHappen();
+    QWidget* client = form.centralWidget();
+    EXPECT_EQ(client->geometry(), QRect(0, form.menuBar()->height(), 448, 519));
+    EXPECT_EQ(client->mapToGlobal(QPoint(0, 0)), QPoint(243, 117));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.windowTitle(), "Dyeland");
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    for (const auto& c : controls) {
+        const QWidget* control = Control(form, c.name);
+        EXPECT_EQ(control->parentWidget(), client) << c.name;
+        EXPECT_EQ(control->geometry(), c.place) << c.name;
+        EXPECT_EQ(CaptionOf(control), c.caption) << c.name;
+        // Right of the client area: working controls the user never sees.
+        if (c.place.x() >= 448) {
+            EXPECT_TRUE(control->visibleRegion().isEmpty()) << c.name;
+        }
+    }
+}
+
+TEST(Form1Layout, ScoreBoxesHaveTheirColoursFontsAndBorders) {
+    Form1 form;
+    for (const char* name : {"Label4", "Label5", "Label9", "Label6", "Label7", "Label10"}) {
+        const auto* label = Control<QLabel>(form, name);
+        const bool header = label->text() != "";
+        const QFont font = label->font();
+        EXPECT_EQ(label->frameShape(), QFrame::Box) << name;
+        EXPECT_TRUE(label->autoFillBackground()) << name;
+        if (header) {
+            EXPECT_EQ(font.family(), "MS Sans Serif") << name;
+            EXPECT_EQ(font.pointSizeF(), 8.25) << name;
+            EXPECT_EQ(font.weight(), QFont::Bold) << name;
+            EXPECT_EQ(font.styleHint(), QFont::SansSerif) << name;  // the fallback's guide
+            EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0x00C000)) << name;
+            EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << name;
+        } else {
+            EXPECT_EQ(font, QApplication::font(label)) << name;
+            EXPECT_EQ(label->palette().color(QPalette::Window), QColor(0x80FF80)) << name;
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black)) << name;
+            EXPECT_TRUE(label->alignment() & Qt::AlignLeft) << name;
+        }
+    }
+}
+
+TEST(Form1Layout, PickersShowTheirColoursAndPlayThem) {
+    const QRgb colours[] = {0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                            0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    Form1 form;
+    form.show();
+    const QWidget* frame = Control(form, "Frame2");
+    for (int k = 0; k < 8; ++k) {
+        auto* picker = frame->findChild<QWidget*>(QString("sPicture9_%1").arg(k));
+        ASSERT_NE(picker, nullptr) << k;
+        EXPECT_EQ(picker->geometry(), QRect(8 + 24 * k, 8, 25, 25)) << k;
+        EXPECT_EQ(picker->toolTip(), "Click Me!") << k;
+        EXPECT_EQ(picker->grab().toImage().pixel(12, 12) & 0xFFFFFF, colours[k]) << k;
+    }
+    QTest::mouseClick(Control(form, "sPicture9_3"), Qt::LeftButton);
+    EXPECT_EQ(form.game.state.PlayerColor, 11);
+}
+
+TEST(Form1Keyboard, TabReachesTheHiddenButtonsAndSpaceOrEnterPressesThem) {
+    Form1 form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QStringList order;
+    QWidget* w = QApplication::focusWidget();
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && form.centralWidget()->isAncestorOf(w))
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != QApplication::focusWidget());
+    EXPECT_EQ(order.join(' '),
+              "Picture1 cmdOppoStart sPicture9_7 sPicture9_6 sPicture9_5 sPicture9_4 "
+              "sPicture9_3 sPicture9_2 sPicture9_1 sPicture9_0 cmdStart cmdStep Command2");
+    for (const char* name : {"cmdStep", "cmdOppoStart"}) {
+        auto* button = Control<QPushButton>(form, name);
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_EQ(clicks.count(), 2) << name;
+    }
+    form.FocusStepButton();
+    EXPECT_TRUE(Control(form, "cmdStep")->hasFocus());
+}
+
+TEST(Form1Menus, CaptionsSeparatorsAndMarksAsLaidOut) {
+    // name=caption, "-name" a separator, a trailing '+' or '-' the first check mark.
+    const QStringList menus[] = {
+        {"Game", "mnuNGames=New Game", "-Razrel3", "mnuExit=Exit"},
+        {"Options", "mnuClassic=Classic Game+", "mnuCenture=\"From The Centre\"  Game-", "-Razdel1",
+         "mnuLine=Line+", "mnuArcade=Arcade-", "mnuScor=New score"},
+        {"Help", "mnuCont=Contents", "mnuAbout=About Dyeland"},
+    };
+    Form1 form;
+    QStringList seen, want;
+    for (QAction* title : form.menuBar()->actions()) {
+        seen << title->text();
+        for (QAction* item : title->menu()->actions()) {
+            EXPECT_TRUE(item->shortcut().isEmpty() && item->isEnabled())
+                << qPrintable(item->objectName());
+            QString line = item->isSeparator() ? "-" + item->objectName()
+                                               : item->objectName() + "=" + item->text();
+            if (item->isCheckable()) line += item->isChecked() ? "+" : "-";
+            seen << line;
+        }
+    }
+    for (const QStringList& menu : menus)
+        want << menu;
+    EXPECT_EQ(seen, want);
+}
+
+// A checkable QAction ticks itself; the game's handlers read the mark and set it, so one
+// choice of an item must change its mark exactly once.
+TEST(Form1Menus, ACheckMarkChangesOnlyThroughTheGame) {
+    Form1 form;
+    auto* line = Control<QAction>(form, "mnuLine");
+    line->trigger();
+    EXPECT_FALSE(line->isChecked() || form.game.state.ShowGrid);
+    line->trigger();
+    EXPECT_TRUE(line->isChecked() && form.game.state.ShowGrid);
+    Control<QAction>(form, "mnuArcade")->trigger();
+    EXPECT_TRUE(form.IsChecked(MenuItem::mnuArcade));
+}
+
+TEST(Form1Timers, IntervalsStatesAndTheRefreshTick) {
+    Form1 form;
+    const auto* timer2 = Control<QTimer>(form, "Timer2");
+    EXPECT_EQ(Control<QTimer>(form, "Timer1")->interval(), 1000);
+    EXPECT_EQ(timer2->interval(), 3000);
+    EXPECT_EQ(Control<QTimer>(form, "tmrRnd")->interval(), 10);
+    EXPECT_TRUE(form.IsTimerEnabled(Timer::Timer1) && form.IsTimerEnabled(Timer::tmrRnd));
+    EXPECT_FALSE(form.IsTimerEnabled(Timer::Timer2));
+
+    // A stopped timer starts a full interval; enabling a running one gives no time back.
+    form.SetTimerEnabled(Timer::Timer2, true);
+    EXPECT_GT(timer2->remainingTime(), 2900);
+    QThread::msleep(120);
+    const int before = timer2->remainingTime();
+    form.SetTimerEnabled(Timer::Timer2, true);
+    EXPECT_LE(timer2->remainingTime(), before);
+
+    EXPECT_EQ(Control<QLabel>(form, "Label6")->text(), "");
+    form.game.state.PlayerCount = 37;
+    form.game.state.ComputerCount = 412;
+    form.Timer1_Timer();
+    EXPECT_EQ(Control<QLabel>(form, "Label6")->text(), "37");
+    EXPECT_EQ(Control<QLabel>(form, "Label7")->text(), "412");
+}
+
+TEST(Form1Host, QuestionsShowTheStopIconWithNoAsDefault) {
+    Form1 form;
+    for (auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen = box->windowTitle() + "|" + box->text();
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            box->button(answer)->click();
+        });
+        EXPECT_EQ(form.AskYesNo("Do you want new games ?", "Dyeland"), answer == QMessageBox::Yes);
+        EXPECT_EQ(seen, "Dyeland|Do you want new games ?");
+    }
+}
+
+// Closing the window ends the program at once, with a question open and the alert up.
+TEST(ProgramEnd, ClosingTheWindowEndsEverythingAtOnce) {
+    {
+        Form1 form;
+        form.show();
+        form.showMinimized();
+        form.Timer1_Timer();
+        ASSERT_TRUE(form.alert()->isVisible());
+        QTimer::singleShot(0, &form, [&] { form.close(); });
+        EXPECT_FALSE(form.AskYesNo("Do you want new games ?", "Dyeland"));
+        EXPECT_TRUE(form.ProgramEnded() && form.game.Ended());
+        EXPECT_FALSE(form.isVisible() || form.alert()->isVisible());
+        for (const char* name : {"Timer1", "Timer2", "tmrRnd"})
+            EXPECT_FALSE(form.findChild<QTimer*>(name)->isActive()) << name;
+        form.Timer1_Timer();
+        EXPECT_FALSE(form.alert()->isVisible());
+    }
+    // The end asked the main loop to return; until one has run, every nested loop would
+    // return at once in the tests that follow.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+}  // namespace
+}  // namespace dyeland::test
