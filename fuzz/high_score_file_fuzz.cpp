@@ -52,10 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int other = classic ? CentreRecord : ClassicRecord;
     const std::vector<unsigned char>& after = host.file;
     Check(ReadRecord(after, record) >= ReadRecord(before, record));
-    Check(ReadRecord(after, other) == ReadRecord(before, other) ||
-          std::isnan(ReadRecord(before, other)));
     if (after != before) {
         Check(after.size() <= std::max<std::size_t>(HighScoreFileSize, before.size()));
+        // The other record keeps its bytes; the ones it lacked in a short file read as zero.
         const std::size_t start = (other - 1) * RecordSize;
         for (std::size_t i = start; i < start + RecordSize && i < after.size(); ++i) {
             Check(after[i] == (i < before.size() ? before[i] : 0));
