@@ -82,6 +82,8 @@ QPixmap IconPixmap(int size) {
 
 LogoImage::LogoImage(QWidget* parent) : QWidget(parent) {
     setFixedSize(Width, Height);
+    setAccessibleName("Dyeland logo");
+    setAccessibleDescription("The word Dyeland in coloured blocks");
 }
 
 void LogoImage::paintEvent(QPaintEvent*) {

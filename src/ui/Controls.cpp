@@ -1,11 +1,93 @@
-// Enter-pressable command buttons, the colour pickers and the sunken picture-box border.
+// Enter-pressable command buttons, the colour pickers, the value labels with what screen readers
+// learn of them, and the sunken picture-box border.
 #include "Controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace dyeland {
+namespace {
+
+// Qt gives an unknown widget the role of a plain client area; a picker is a button to a screen
+// reader, and its press action plays the colour. A question box on screen keeps the mouse and
+// the keys from the pickers, so it keeps the press from them too.
+class PickerAccessible : public QAccessibleWidget {
+public:
+    explicit PickerAccessible(PickerBox* picker) : QAccessibleWidget(picker, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+        } else if (widget()->isEnabled() && !QApplication::activeModalWidget()) {
+            static_cast<PickerBox*>(widget())->Press();
+        }
+    }
+};
+
+// The caption is the value; the name says what it counts. A value interface lets the change
+// events through: Linux's bridge drops a value change from an object without one.
+class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ValueLabelAccessible(ValueLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Caption();
+        return QAccessibleWidget::text(t);
+    }
+    // A label beyond the window's edge is there for the game, not for the user: it is reported
+    // as off screen, which screen readers pass over.
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        if (!state.invisible && widget()->visibleRegion().isEmpty()) state.offscreen = true;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override {
+        bool number = false;
+        const double value = Caption().toDouble(&number);
+        return number ? QVariant(value) : QVariant();
+    }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    // Whole steps, so that a screen reader speaks a count without decimals.
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    QString Caption() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(PickerBox::staticMetaObject.className()))
+        return new PickerAccessible(static_cast<PickerBox*>(object));
+    if (className == QLatin1String(ValueLabel::staticMetaObject.className()))
+        return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
+    return nullptr;
+}
+
+void InstallAccessibleFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(ControlsAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace
 
 void DrawSunkenBorder(QPainter& painter, const QRect& rect) {
     // Outer ring grey above and left, white below and right; inner ring black and light grey:
@@ -32,6 +114,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 PickerBox::PickerBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    InstallAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -40,6 +123,27 @@ void PickerBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(colour_));
     DrawSunkenBorder(painter, rect());
+    // The focus mark appears, as in Qt's own styles, only once the keyboard has moved the focus
+    // in this window, so a mouse player sees the boxes as they always were. White under black
+    // dots shows on every one of the eight colours.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        const QRect mark = rect().adjusted(4, 4, -5, -5);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(mark);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(mark);
+    }
+}
+
+// A held key plays once: the repeats are swallowed rather than passed on to the window.
+void PickerBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat()) Press();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PickerBox::mousePressEvent(QMouseEvent* event) {
@@ -54,6 +158,19 @@ void PickerBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) pressed_ = false;
     QWidget::mouseReleaseEvent(event);
     if (click) emit clicked();
+}
+
+ValueLabel::ValueLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+    InstallAccessibleFactory();
+}
+
+// QLabel tells screen readers of a new text only while the label has no accessible name of its
+// own, and these have one. An unchanged caption, rewritten every second, says nothing.
+void ValueLabel::SetValue(const QString& caption) {
+    if (caption == text()) return;
+    setText(caption);
+    QAccessibleValueChangeEvent event(this, caption);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace dyeland

@@ -1,7 +1,9 @@
 // The small controls of the main window that plain Qt widgets do not quite match: command
-// buttons that Enter presses, the colour pickers, and the sunken border the picture boxes wear.
+// buttons that Enter presses, the colour pickers, the labels whose captions the game writes, and
+// the sunken border the picture boxes wear.
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRgb>
 #include <QWidget>
@@ -24,25 +26,36 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// One colour box under the board: a solid colour that reports a left click. Like any picture
-// box it can hold the focus, but no key does anything on it.
+// One colour box under the board: a solid colour that reports a left click. Tab reaches it, and
+// Space or Enter on it counts as a click, as does a screen reader's press.
 class PickerBox : public QWidget {
     Q_OBJECT
 public:
     PickerBox(QRgb colour, QWidget* parent);
     QRgb Colour() const { return colour_; }
+    void Press() { emit clicked(); }
 
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QRgb colour_;
     bool pressed_ = false;
+};
+
+// A label showing a value the game writes (a count, a score). A screen reader finds it by the
+// accessible name of its role, reads the caption as its value, and hears of each new caption.
+class ValueLabel : public QLabel {
+    Q_OBJECT
+public:
+    ValueLabel(const QString& caption, QWidget* parent);
+    void SetValue(const QString& caption);
 };
 
 }  // namespace dyeland

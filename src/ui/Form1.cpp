@@ -40,8 +40,9 @@ QFont HeaderFont() {
     return font;
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* label = new QLabel(caption, parent);
+template <typename Label = QLabel>
+Label* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
+    auto* label = new Label(caption, parent);
     label->setObjectName(name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -50,9 +51,10 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, cons
 }
 
 // A score box: a single-line border around the text on a solid background.
-QLabel* AddScoreBox(QWidget* parent, const char* name, const QString& caption, const QRect& place,
-                    QRgb background) {
-    QLabel* label = AddLabel(parent, name, caption, place);
+template <typename Label = QLabel>
+Label* AddScoreBox(QWidget* parent, const char* name, const QString& caption, const QRect& place,
+                   QRgb background) {
+    Label* label = AddLabel<Label>(parent, name, caption, place);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(background));
     label->setPalette(palette);
@@ -70,6 +72,18 @@ CommandButton* AddButton(QWidget* parent, const char* name, const QString& capti
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
+
+// What a screen reader says of a control: a name (the caption, where a control has one that
+// says it) and a line on what it is for.
+void Describe(QWidget* control, const QString& name, const QString& description) {
+    if (!name.isEmpty()) control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+}
+
+// Picker k shows palette colour k + 8.
+constexpr const char* PickerColourNames[] = {"dark grey",  "light blue",  "light green",
+                                             "light cyan", "light red",   "light magenta",
+                                             "yellow",     "bright white"};
 
 }  // namespace
 
@@ -113,60 +127,90 @@ void Form1::BuildControls(QWidget* client) {
     Image1->move(Px(120), Px(30));
 
     // Headers in their own font on green, text in the system's window-text colour.
-    auto header = [client](const char* name, const char* caption, const QRect& place) {
+    auto header = [client](const char* name, const char* caption, const QRect& place,
+                           const char* description) {
         QLabel* label = AddScoreBox(client, name, caption, place, 0x00C000);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(HeaderFont());
+        Describe(label, "", description);
     };
-    header("Label4", "Player", TwipsRect(2880, 0, 1095, 255));
-    header("Label5", "Computer", TwipsRect(3960, 0, 1095, 255));
-    header("Label9", "High score", TwipsRect(5160, 0, 1335, 255));
+    header("Label4", "Player", TwipsRect(2880, 0, 1095, 255), "Heading of your cell count");
+    header("Label5", "Computer", TwipsRect(3960, 0, 1095, 255),
+           "Heading of the computer's cell count");
+    header("Label9", "High score", TwipsRect(5160, 0, 1335, 255), "Heading of the high score");
     // The values under them: black on light green, whatever the desktop's colours.
-    auto value = [client](const char* name, const QRect& place) {
-        QLabel* label = AddScoreBox(client, name, "", place, 0x80FF80);
+    auto value = [client](const char* name, const QRect& place, const char* accessibleName,
+                          const char* description) {
+        auto* label = AddScoreBox<ValueLabel>(client, name, "", place, 0x80FF80);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
+        Describe(label, accessibleName, description);
         return label;
     };
-    QLabel* Label6 = value("Label6", TwipsRect(2880, 240, 1095, 255));
-    QLabel* Label7 = value("Label7", TwipsRect(3960, 240, 1095, 255));
-    QLabel* Label10 = value("Label10", TwipsRect(5160, 240, 1335, 255));
+    ValueLabel* Label6 = value("Label6", TwipsRect(2880, 240, 1095, 255), "Player cells",
+                               "Cells of the board in your region");
+    ValueLabel* Label7 = value("Label7", TwipsRect(3960, 240, 1095, 255), "Computer cells",
+                               "Cells of the board in the computer's region");
+    ValueLabel* Label10 = value("Label10", TwipsRect(5160, 240, 1335, 255), "High score",
+                                "Best score stored for the game being played");
 
     Picture1_ = new BoardPicture(client);
     Picture1_->setObjectName("Picture1");
     Picture1_->move(Px(120), Px(600));
+    Describe(Picture1_, "Board",
+             "The board of 30 by 30 cells; choose a colour below it to grow your region");
 
     auto* Frame2 = new QFrame(client);
     Frame2->setObjectName("Frame2");
     Frame2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2->setGeometry(TwipsRect(1800, 7080, 3135, 615));
+    Describe(Frame2, "Colours", "The eight colours you can choose for your region");
     std::array<PickerBox*, 8> pickers{};
     for (int k = 0; k < 8; ++k) {
         auto* picker = new PickerBox(PaletteRgb(FirstColour + k) | 0xFF000000, Frame2);
         picker->setObjectName(QString("sPicture9_%1").arg(k));
         picker->setGeometry(TwipsRect(120 + 360 * k, 120, 375, 375));
         picker->setToolTip("Click Me!");
+        const QString colour = PickerColourNames[k];
+        Describe(picker, colour, QString("Choose %1 for your region").arg(colour));
         connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
         pickers[k] = picker;
     }
 
     cmdStart_ = AddButton(client, "cmdStart", "Start", TwipsRect(240, 7200, 1095, 375));
     connect(cmdStart_, &QPushButton::clicked, this, [this] { game.cmdStart_Click(); });
+    Describe(cmdStart_, "", "Starts a new game");
     auto* Command2 = AddButton(client, "Command2", "Exit", TwipsRect(5400, 7200, 1095, 375));
     connect(Command2, &QPushButton::clicked, this, [this] { game.Command2_Click(); });
+    Describe(Command2, "", "Ends the program");
 
     // Right of the client area's edge: never seen, yet working controls the game drives, and
-    // the two buttons stay in the tab order.
+    // the two buttons stay in the tab order. The keyboard can reach the buttons, so a screen
+    // reader tells what they do; the labels it reports as off screen.
     cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
     connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
+    Describe(cmdStep_, "", "Not shown on screen: plays your last colour again");
     auto* cmdOppoStart =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
     connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
-    QLabel* Label1 = AddLabel(client, "Label1", "Label1", TwipsRect(6960, 240, 735, 255));
-    QLabel* Label2 = AddLabel(client, "Label2", "Label2", TwipsRect(6960, 600, 735, 255));
-    QLabel* Label3 = AddLabel(client, "Label3", "Label3", TwipsRect(6960, 1080, 735, 375));
-    QLabel* Label8 = AddLabel(client, "Label8", "Label8", TwipsRect(6960, 1560, 855, 615));
+    Describe(cmdOppoStart, "", "Not shown on screen: makes the computer's opening move");
+    auto hidden = [client](const char* name, const QRect& place, const char* accessibleName,
+                           const char* description) {
+        auto* label = AddLabel<ValueLabel>(client, name, name, place);
+        Describe(label, accessibleName, description);
+        return label;
+    };
+    ValueLabel* Label1 =
+        hidden("Label1", TwipsRect(6960, 240, 735, 255), "Leader history 4",
+               "Not shown on screen: the fourth entry of the computer's leading colours");
+    ValueLabel* Label2 =
+        hidden("Label2", TwipsRect(6960, 600, 735, 255), "Leader history 5",
+               "Not shown on screen: the fifth entry of the computer's leading colours");
+    ValueLabel* Label3 = hidden("Label3", TwipsRect(6960, 1080, 735, 375), "Computer's colour",
+                                "Not shown on screen: the colour of the computer's last move");
+    ValueLabel* Label8 = hidden("Label8", TwipsRect(6960, 1560, 855, 615), "Player moves",
+                                "Not shown on screen: your moves since the program started");
     captionLabels_ = {Label1, Label2, Label3, Label6, Label7, Label8, Label10};
 
     // Tab order by tab index; the labels and the frame hold indices too but take no focus.
@@ -265,7 +309,7 @@ void Form1::SetCaption(Caption control, std::string_view text) {
         cmdStart_->setText(FromUtf8(text));
         return;
     }
-    captionLabels_[static_cast<std::size_t>(control) - 1]->setText(FromUtf8(text));
+    captionLabels_[static_cast<std::size_t>(control) - 1]->SetValue(FromUtf8(text));
 }
 
 bool Form1::IsChecked(MenuItem item) const {

@@ -11,7 +11,6 @@
 #include "game/host.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -21,6 +20,7 @@ namespace dyeland {
 class BoardPicture;
 class Form3;
 class HelpWindow;
+class ValueLabel;
 class frmAbout;
 
 class Form1 : public QMainWindow, public Host {
@@ -91,7 +91,7 @@ private:
     BoardPicture* Picture1_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdStep_ = nullptr;
-    std::array<QLabel*, 7> captionLabels_{};  // Caption order after cmdStart
+    std::array<ValueLabel*, 7> captionLabels_{};  // Caption order after cmdStart
     QAction* mnuClassic_ = nullptr;
     QAction* mnuCenture_ = nullptr;
     QAction* mnuLine_ = nullptr;

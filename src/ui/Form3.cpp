@@ -21,6 +21,9 @@ Form3::Form3(const QWidget& mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
     setObjectName("Form3");
     setWindowTitle("Form3");
+    // The title is never shown on this frameless window; a screen reader names it by its purpose.
+    setAccessibleName("Dyeland is minimised");
+    setAccessibleDescription("Shown while the Dyeland window is minimised");
     // The alert must not take the keyboard from whatever the user is doing meanwhile.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -41,11 +44,13 @@ Form3::Form3(const QWidget& mainWindow)
     font.setWeight(QFont::Normal);
     Label1_->setFont(font);
     Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1_->setAccessibleDescription("Restore the Dyeland window to go on playing");
 
     // Outside the window: the mouse cannot reach it, the keyboard can.
     Command1_ = new QPushButton("Command1", this);
     Command1_->setObjectName("Command1");
     Command1_->setGeometry(TwipsRect(2040, 960, 1575, 315));
+    Command1_->setAccessibleDescription("Not shown on screen: starts the blinking");
     connect(Command1_, &QPushButton::clicked, this, &Form3::Command1_Click);
 
     Timer1_ = new QTimer(this);

@@ -11,10 +11,13 @@ namespace dyeland {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
     setWindowTitle("Dyeland Help");
+    setAccessibleDescription("The help pages of Dyeland");
     resize(540, 600);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpText");
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName("Help text");
+    browser_->setAccessibleDescription("How to play Dyeland and what its options do");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

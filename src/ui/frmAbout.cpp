@@ -12,8 +12,11 @@
 namespace dyeland {
 namespace {
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+// A screen reader reads the text itself as the label's name; the description says what it is.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
+                 const char* description) {
     auto* label = new QLabel(text, parent);
+    label->setAccessibleDescription(description);
     label->setObjectName(name);
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -28,6 +31,7 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
     setWindowTitle("About");
+    setAccessibleDescription("The program's name, version and legal notice");
     setModal(false);
     setGeometry(TwipsRect(5100, 3735, 5160, 3465));
     setFixedSize(size());
@@ -36,21 +40,23 @@ frmAbout::frmAbout(QWidget* parent)
     logo->setObjectName("Image1");
     logo->move(Px(120), Px(120));
 
-    AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375));
+    AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375),
+             "Name and version of the program");
     AddLabel(this, "Label2", QString::fromUtf8("Copyright \u00A9 2024 the Dyeland team"),
-             TwipsRect(1680, 480, 3495, 375));
+             TwipsRect(1680, 480, 3495, 375), "Copyright");
     // Short enough for five lines of a common desktop font: the box cannot grow.
     AddLabel(this, "Label4",
              "Warning: this program is protected by copyright law. Copying, selling, lending "
              "or passing it on, in whole or in part, without the written permission of its "
              "authors is not allowed. Whoever does so anyway breaks the law and may have to "
              "pay damages for it.",
-             TwipsRect(120, 2400, 4815, 1095));
+             TwipsRect(120, 2400, 4815, 1095), "Legal notice");
 
     Command3_ = new QPushButton("OK", this);
     Command3_->setObjectName("Command3");
     Command3_->setGeometry(TwipsRect(3840, 1920, 1215, 375));
     Command3_->setDefault(true);
+    Command3_->setAccessibleDescription("Closes the About box");
     connect(Command3_, &QPushButton::clicked, this, &QDialog::close);
 }
 

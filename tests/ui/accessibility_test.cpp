@@ -1,0 +1,201 @@
+// What a screen reader learns of the windows: the accessibility tree of offscreen windows names
+// and describes every control, the value boxes give their role and their newest value, and the
+// colour pickers are reached with Tab and played with Space or Enter.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "Form1.h"
+#include "Form3.h"
+#include "HelpWindow.h"
+#include "frmAbout.h"
+#include "window_test_support.h"
+
+namespace dyeland::test {
+namespace {
+
+const QStringList ColourNames = {"dark grey", "light blue",    "light green", "light cyan",
+                                 "light red", "light magenta", "yellow",      "bright white"};
+
+// Every widget the tree reaches from root, by object name, the way a screen reader walks it.
+void Walk(QAccessibleInterface* node, QMap<QString, QAccessibleInterface*>& found) {
+    if (node->object() && node->object()->isWidgetType())
+        found.insert(node->object()->objectName(), node);
+    for (int i = 0; i < node->childCount(); ++i)
+        Walk(node->child(i), found);
+}
+
+QMap<QString, QAccessibleInterface*> TreeOf(QWidget& window) {
+    QMap<QString, QAccessibleInterface*> found;
+    Walk(QAccessible::queryAccessibleInterface(&window), found);
+    return found;
+}
+
+void ExpectNamedAndDescribed(const QMap<QString, QAccessibleInterface*>& tree,
+                             const QStringList& controls) {
+    for (const QString& control : controls) {
+        QAccessibleInterface* node = tree.value(control);
+        ASSERT_NE(node, nullptr) << qPrintable(control) << " is not in the tree";
+        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << qPrintable(control);
+        EXPECT_FALSE(node->text(QAccessible::Description).isEmpty()) << qPrintable(control);
+    }
+}
+
+// Tab from wherever the focus is until it lands on the named control.
+bool TabTo(const QString& name) {
+    for (int presses = 0; presses < 20; ++presses) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) return false;
+        if (focus->objectName() == name) return true;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return false;
+}
+
+struct Shown {
+    Shown() {
+        form.show();
+        form.activateWindow();
+        active = QTest::qWaitForWindowActive(&form);
+    }
+    Form1 form;
+    bool active = false;
+};
+
+TEST(ScreenReader, EveryControlOfEveryWindowIsNamedAndDescribed) {
+    Form1 form;
+    form.show();
+    const auto tree = TreeOf(form);
+    QStringList controls = {"Image1",       "Label4",   "Label5", "Label9",   "Label6",   "Label7",
+                            "Label10",      "Picture1", "Frame2", "cmdStart", "Command2", "cmdStep",
+                            "cmdOppoStart", "Label1",   "Label2", "Label3",   "Label8"};
+    for (int k = 0; k < 8; ++k)
+        controls << QString("sPicture9_%1").arg(k);
+    ASSERT_NO_FATAL_FAILURE(ExpectNamedAndDescribed(tree, controls));
+
+    QStringList pickers;
+    for (int k = 0; k < 8; ++k) {
+        QAccessibleInterface* picker = tree.value(QString("sPicture9_%1").arg(k));
+        ASSERT_NE(picker, nullptr);
+        pickers << picker->text(QAccessible::Name);
+        EXPECT_EQ(picker->role(), QAccessible::Button) << k;
+        EXPECT_TRUE(picker->text(QAccessible::Description).contains(ColourNames[k])) << k;
+    }
+    EXPECT_EQ(pickers, ColourNames);
+
+    // Buttons are named by their captions, also when the game changes one.
+    EXPECT_EQ(tree["cmdStep"]->text(QAccessible::Name), "Step");
+    EXPECT_EQ(tree["cmdOppoStart"]->text(QAccessible::Name), "OppoStart");
+    form.SetCaption(Caption::cmdStart, "New game");
+    EXPECT_EQ(tree["cmdStart"]->text(QAccessible::Name), "New game");
+
+    // The labels beyond the window's edge are passed over; the value boxes are not.
+    for (const char* hidden : {"Label1", "Label2", "Label3", "Label8"})
+        EXPECT_TRUE(tree[hidden]->state().offscreen) << hidden;
+    for (const char* shown : {"Label6", "Label7", "Label10"})
+        EXPECT_FALSE(tree[shown]->state().offscreen) << shown;
+
+    form.mnuAbout_Click();
+    ExpectNamedAndDescribed(TreeOf(*form.about()),
+                            {"frmAbout", "Image1", "Label2", "Label3", "Label4", "Command3"});
+    form.showMinimized();
+    form.Timer1_Timer();
+    ExpectNamedAndDescribed(TreeOf(*form.alert()), {"Form3", "Label1", "Command1"});
+    form.showNormal();
+    form.ShowHelp(HelpWindow::ContentsPage);
+    ExpectNamedAndDescribed(TreeOf(*form.help()), {"HelpWindow", "HelpText"});
+}
+
+// A count box is named by what it counts, and its value is whatever the game last wrote, read
+// through the very interface a screen reader already holds.
+TEST(ScreenReader, ValueBoxesGiveTheirRoleAndTheNewestValue) {
+    Form1 form;
+    auto value = [&form](const char* name) {
+        return QAccessible::queryAccessibleInterface(Control(form, name));
+    };
+    QAccessibleInterface* player = value("Label6");
+    form.game.state.PlayerCount = 123;
+    form.game.state.ComputerCount = 45;
+    form.Timer1_Timer();
+    EXPECT_EQ(player->text(QAccessible::Name), "Player cells");
+    EXPECT_EQ(player->role(), QAccessible::StaticText);
+    EXPECT_EQ(player->text(QAccessible::Value), "123");
+    ASSERT_NE(player->valueInterface(), nullptr);
+    EXPECT_EQ(player->valueInterface()->currentValue().toInt(), 123);
+    EXPECT_EQ(value("Label7")->text(QAccessible::Name), "Computer cells");
+    EXPECT_EQ(value("Label7")->text(QAccessible::Value), "45");
+
+    QAccessibleInterface* high = value("Label10");
+    EXPECT_EQ(high->text(QAccessible::Value), "");
+    Control<QPushButton>(form, "cmdStart")->click();
+    EXPECT_EQ(high->text(QAccessible::Name), "High score");
+    EXPECT_EQ(high->text(QAccessible::Value), Control<QLabel>(form, "Label10")->text());
+    EXPECT_FALSE(high->text(QAccessible::Value).isEmpty());
+}
+
+// Space, Return and the keypad's Enter on a focused picker play its colour, as a screen
+// reader's press does; the Tab walks to the pickers play nothing, and no press gets past an
+// open question.
+TEST(PickerKeyboard, TabReachesThePickersAndSpaceOrEnterPlaysTheFocusedOne) {
+    Shown shown;
+    ASSERT_TRUE(shown.active);
+    Form1& form = shown.form;
+    Control<QPushButton>(form, "cmdStart")->click();
+    const struct {
+        int picker;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } presses[] = {
+        {6, Qt::Key_Space, Qt::NoModifier},
+        {5, Qt::Key_Return, Qt::NoModifier},
+        {2, Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    for (const auto& press : presses) {
+        const QString name = QString("sPicture9_%1").arg(press.picker);
+        const int moves = form.game.state.PlayerMoves;
+        ASSERT_TRUE(TabTo(name)) << qPrintable(name);
+        EXPECT_EQ(form.game.state.PlayerMoves, moves) << "Tab played a colour";
+        QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
+        EXPECT_EQ(form.game.state.PlayerColor, press.picker + 8) << qPrintable(name);
+    }
+    QAccessibleInterface* lightBlue =
+        QAccessible::queryAccessibleInterface(Control(form, "sPicture9_1"));
+    lightBlue->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.game.state.PlayerColor, 9);
+
+    QTimer::singleShot(0, [&] {
+        QAccessible::queryAccessibleInterface(Control(form, "sPicture9_3"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::No)->click();
+    });
+    form.AskYesNo("Do you want new games ?", "Dyeland");
+    EXPECT_EQ(form.game.state.PlayerColor, 9);
+}
+
+// The focus mark shows only while the keyboard holds a picker; a picker focused by the mouse,
+// or left again, looks exactly as before.
+TEST(PickerKeyboard, TheFocusMarkShowsOnlyWhileTheKeyboardHoldsThePicker) {
+    Shown shown;
+    ASSERT_TRUE(shown.active);
+    QWidget* picker = Control(shown.form, "sPicture9_4");
+    const QImage plain = picker->grab().toImage();
+    picker->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(picker->grab().toImage(), plain) << "a click must not mark the picker";
+    Control(shown.form, "Picture1")->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(TabTo("sPicture9_4"));
+    EXPECT_NE(picker->grab().toImage(), plain);
+    QTest::keyClick(picker, Qt::Key_Tab);
+    EXPECT_FALSE(picker->hasFocus());
+    EXPECT_EQ(picker->grab().toImage(), plain);
+}
+
+}  // namespace
+}  // namespace dyeland::test
