@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto score = static_cast<std::int16_t>(data[1] | (data[2] << 8));
     const std::vector<unsigned char> before(data + 3, data + size);
 
-    for (int record : {ClassicRecord, CentreRecord}) Check(std::isfinite(ReadRecord(before, record)));
+    for (int record : {ClassicRecord, CentreRecord})
+        Check(std::isfinite(ReadRecord(before, record)));
 
     FileHost host;
     host.file = before;

@@ -22,7 +22,9 @@ void GameState::ComputeScore() {
     Score = ClassicGame ? PlayerCount - ComputerCount : PlayerCount + 500 - ComputerCount;
 }
 
-void GameState::CopyComputerMarks() { ComputerMarksCopy = ComputerMarks; }
+void GameState::CopyComputerMarks() {
+    ComputerMarksCopy = ComputerMarks;
+}
 
 int RandomColour(double r) {
     int step = std::isfinite(r) ? static_cast<int>(std::floor(r * 8)) : 0;

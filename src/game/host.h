@@ -56,7 +56,8 @@ public:
     // Reads at most maxBytes; a missing file is created empty first.
     virtual FileContents ReadFile(std::string_view name, std::size_t maxBytes) = 0;
     // Replaces the whole file atomically; returns the system's reason on failure, else "".
-    virtual std::string ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) = 0;
+    virtual std::string ReplaceFile(std::string_view name,
+                                    std::span<const unsigned char> bytes) = 0;
     // Removes the file; a file that does not exist is not an error. Returns "" or the reason.
     virtual std::string RemoveFile(std::string_view name) = 0;
 };

@@ -27,7 +27,7 @@ std::string NotRegular(const struct stat& info) {
 
 // Closes the descriptor on every way out of Read.
 class Descriptor {
-  public:
+public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -36,7 +36,7 @@ class Descriptor {
     }
     int get() const { return fd_; }
 
-  private:
+private:
     int fd_;
 };
 

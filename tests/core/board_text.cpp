@@ -63,7 +63,8 @@ Grid MarksFromText(std::string_view text) {
 std::string MarksToText(const Grid& marks) {
     std::string out;
     for (int y = 0; y < BoardSide; ++y) {
-        for (int x = 0; x < BoardSide; ++x) out += marks(x, y) == Marked ? '#' : '.';
+        for (int x = 0; x < BoardSide; ++x)
+            out += marks(x, y) == Marked ? '#' : '.';
         out += '\n';
     }
     return out;
@@ -71,7 +72,8 @@ std::string MarksToText(const Grid& marks) {
 
 int CountOf(const Grid& marks) {
     int n = 0;
-    for (auto v : marks.cells) n += v == Marked ? 1 : 0;
+    for (auto v : marks.cells)
+        n += v == Marked ? 1 : 0;
     return n;
 }
 

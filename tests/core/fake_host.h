@@ -141,7 +141,8 @@ public:
 private:
     int Count(bool solid) const {
         int n = 0;
-        for (const Box& b : draws) n += b.solid == solid ? 1 : 0;
+        for (const Box& b : draws)
+            n += b.solid == solid ? 1 : 0;
         return n;
     }
 };

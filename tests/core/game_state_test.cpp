@@ -38,7 +38,11 @@ TEST(GameState, LoadValuesMarkOnlyTheTwoCorners) {
 // The centre game adds 500 so that a close loss still scores; a lost Classic game is negative.
 TEST(GameState, ScoreDependsOnTheVariant) {
     GameState s;
-    struct Case { int player, computer; bool classic; int score; };
+    struct Case {
+        int player, computer;
+        bool classic;
+        int score;
+    };
     for (Case c : {Case{451, 300, true, 151}, Case{451, 300, false, 651},
                    Case{200, 451, true, -251}, Case{200, 451, false, 249}}) {
         s.PlayerCount = c.player;
@@ -70,7 +74,8 @@ TEST(RandomColour, StaysWithinThePlayableColours) {
     EXPECT_EQ(RandomColour(1.0), 15);
     EXPECT_EQ(RandomColour(-0.5), 8);
     EXPECT_EQ(RandomColour(std::numeric_limits<double>::quiet_NaN()), 8);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(RandomColour(k / 8.0), 8 + k);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(RandomColour(k / 8.0), 8 + k);
 }
 
 }  // namespace

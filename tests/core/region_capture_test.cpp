@@ -29,7 +29,8 @@ Grid OneMark(int x, int y) {
 Grid BoardWithRun(int x, int y, int dx, int dy, int length) {
     Grid colors;
     colors.Fill(8);
-    for (int i = 1; i <= length; ++i) colors(x + dx * i, y + dy * i) = Target;
+    for (int i = 1; i <= length; ++i)
+        colors(x + dx * i, y + dy * i) = Target;
     return colors;
 }
 
@@ -206,9 +207,11 @@ TEST(GrowRegion, AgreesWithAShortestPathFormulationOnRandomBoards) {
         std::uniform_int_distribution<int> colour(FirstColour, FirstColour + colours - 1);
         std::uniform_int_distribution<int> cell(0, CellCount - 1);
         Grid colors, marks;
-        for (auto& c : colors.cells) c = static_cast<std::int16_t>(colour(random));
+        for (auto& c : colors.cells)
+            c = static_cast<std::int16_t>(colour(random));
         const int seeds = 1 + round % 4;
-        for (int k = 0; k < seeds; ++k) marks.cells[cell(random)] = Marked;
+        for (int k = 0; k < seeds; ++k)
+            marks.cells[cell(random)] = Marked;
         const int target = colour(random);
         const SweepOrder order = round % 2 ? SweepOrder::Player : SweepOrder::Computer;
 

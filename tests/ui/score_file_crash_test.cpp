@@ -49,7 +49,7 @@ unsigned Seed() {
 
 // Works inside the folder for the life of the object and then goes back.
 class InFolder {
-  public:
+public:
     explicit InFolder(const fs::path& folder) : previous_(fs::current_path()) {
         fs::current_path(folder);
     }
@@ -57,7 +57,7 @@ class InFolder {
     InFolder& operator=(const InFolder&) = delete;
     ~InFolder() { fs::current_path(previous_); }
 
-  private:
+private:
     fs::path previous_;
 };
 

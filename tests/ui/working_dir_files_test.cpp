@@ -55,7 +55,7 @@ std::set<std::string> Entries(const fs::path& folder) {
 
 // Each test runs inside its own empty folder, as the game runs in its working directory.
 class WorkingDirFilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         previous_ = fs::current_path();
