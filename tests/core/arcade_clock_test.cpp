@@ -10,8 +10,6 @@
 namespace dyeland {
 namespace {
 
-using testing::Block;
-using testing::BoardFromText;
 using testing::Table;
 using Switches = std::vector<std::pair<Timer, bool>>;
 
@@ -23,19 +21,43 @@ void Playing(Table& t, bool arcade, bool clockRunning) {
     t.Forget();
 }
 
-// The clock stops while the player moves and restarts, for a full interval, at the end of
-// the computer's turn.
-TEST(ArcadeClock, APickStopsTheClockAndTheComputersTurnRestartsIt) {
-    Table t;
-    Playing(t, true, true);
-    bool runningAtYield = true;
-    t.host.onYield = [&] { runningAtYield = t.host.TimerOn(Timer::Timer2); };
-    t.game.sPicture9_Click(t.FreePicker());
-    EXPECT_FALSE(runningAtYield);
-    EXPECT_EQ(t.host.timerSwitches, (Switches{{Timer::Timer2, false}, {Timer::Timer2, true}}));
+// A pick stops a running clock while Arcade is checked, and the end of the computer's turn
+// starts a stopped one for a full interval; the Arcade command itself starts or stops nothing.
+// A refused pick leaves the clock stopped, and a move from the Step key leaves it alone.
+TEST(ArcadeClock, MovesStopAndRestartTheClockAsTheTableSays) {
+    enum Move { Pick, Refused, Step };
+    const struct {
+        const char* what;
+        bool arcade, running, toggleArcade;
+        Move move;
+        Switches switches;
+    } cases[] = {
+        {"a pick", true, true, false, Pick, {{Timer::Timer2, false}, {Timer::Timer2, true}}},
+        {"a refused pick", true, true, false, Refused, {{Timer::Timer2, false}}},
+        {"a Step move", true, true, false, Step, {}},
+        {"a pick after checking Arcade", false, false, true, Pick, {{Timer::Timer2, true}}},
+        {"a pick after unchecking Arcade", true, true, true, Pick, {}},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        Playing(t, c.arcade, c.running);
+        if (c.toggleArcade) t.game.mnuArcade_Click();
+        EXPECT_EQ(t.host.IsChecked(MenuItem::mnuArcade), c.arcade != c.toggleArcade) << c.what;
+        EXPECT_TRUE(t.host.timerSwitches.empty()) << c.what;
+        if (c.move == Step) {
+            t.s.PlayerColor = static_cast<std::int16_t>(t.FreePicker() + FirstColour);
+            t.game.cmdStep_Click();
+            EXPECT_EQ(t.host.yields, 1) << c.what;
+        } else {
+            t.game.sPicture9_Click(c.move == Pick ? t.FreePicker()
+                                                  : t.s.ComputerColor - FirstColour);
+        }
+        EXPECT_EQ(t.host.timerSwitches, c.switches) << c.what;
+    }
 }
 
-// A tick is a lost turn: a beep and a computer move; the clock keeps its schedule.
+// A tick is a lost turn: a beep and a computer move, the clock keeping its schedule. Ticks go
+// on after Arcade is unchecked, until a new game stops the clock.
 TEST(ArcadeClock, ATickBeepsAndTheComputerMovesAgain) {
     Table t;
     Playing(t, true, true);
@@ -48,54 +70,11 @@ TEST(ArcadeClock, ATickBeepsAndTheComputerMovesAgain) {
     EXPECT_EQ(t.s.PlayerMoves, 0);
     EXPECT_TRUE(t.s.PlayerTurn);
     EXPECT_TRUE(t.host.timerSwitches.empty());
-    EXPECT_TRUE(t.host.TimerOn(Timer::Timer2));
-}
-
-// Unchecking Arcade does not stop a running clock: picks no longer stop it and ticks go on
-// until a new game.
-TEST(ArcadeClock, UncheckingArcadeLeavesARunningClockToTheNextGame) {
-    Table t;
-    Playing(t, true, true);
     t.game.mnuArcade_Click();
-    EXPECT_FALSE(t.host.IsChecked(MenuItem::mnuArcade));
-    t.game.sPicture9_Click(t.FreePicker());
     t.game.Timer2_Timer();
-    EXPECT_EQ(t.host.beeps, 1);
-    EXPECT_TRUE(t.host.timerSwitches.empty());
+    EXPECT_EQ(t.host.beeps, 2);
     t.game.mnuNGames_Click();
-    EXPECT_FALSE(t.host.TimerOn(Timer::Timer2));
-}
-
-// Checking Arcade starts nothing at once; the clock starts at the end of the next computer turn.
-TEST(ArcadeClock, CheckingArcadeStartsTheClockAfterTheNextComputerTurn) {
-    Table t;
-    Playing(t, false, false);
-    t.game.mnuArcade_Click();
-    EXPECT_TRUE(t.host.IsChecked(MenuItem::mnuArcade));
-    EXPECT_TRUE(t.host.timerSwitches.empty());
-    t.game.sPicture9_Click(t.FreePicker());
-    EXPECT_EQ(t.host.timerSwitches, (Switches{{Timer::Timer2, true}}));
-}
-
-// A refused pick stops the clock and nothing restarts it before the next computer turn.
-TEST(ArcadeClock, ARefusedPickLeavesTheClockStopped) {
-    Table t;
-    Playing(t, true, true);
-    t.game.sPicture9_Click(t.s.ComputerColor - FirstColour);
-    EXPECT_EQ(t.host.beeps, 1);
-    EXPECT_EQ(t.host.timerSwitches, (Switches{{Timer::Timer2, false}}));
-}
-
-// A move from the Step key neither stops the clock nor restarts it, so the next tick keeps
-// its old schedule.
-TEST(ArcadeClock, AStepMoveLeavesTheClockAlone) {
-    Table t;
-    Playing(t, true, true);
-    t.s.PlayerColor = static_cast<std::int16_t>(t.FreePicker() + FirstColour);
-    t.game.cmdStep_Click();
-    EXPECT_EQ(t.host.yields, 1);
-    EXPECT_TRUE(t.host.timerSwitches.empty());
-    EXPECT_TRUE(t.host.TimerOn(Timer::Timer2));
+    EXPECT_FALSE(t.host.IsTimerEnabled(Timer::Timer2));
 }
 
 // A modal box runs its own event loop in which the clock keeps ticking: those ticks must not
@@ -104,8 +83,7 @@ TEST(ArcadeClock, TicksWhileAQuestionIsOpenAreSkipped) {
     Table t;
     t.host.checks[MenuItem::mnuArcade] = true;
     t.host.timers[Timer::Timer2] = true;
-    t.Position(BoardFromText("...............3", 0), Block(0, 0, 14, 29), Block(29, 29, 29, 29), 0,
-               12);
+    t.PlayerAtTheEdge();
     int ticksInBox = 0;
     t.host.onQuestion = [&] {
         EXPECT_TRUE(t.game.QuestionOpen());

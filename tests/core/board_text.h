@@ -3,7 +3,6 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <string_view>
 
 #include "game/board.h"
@@ -31,13 +30,8 @@ namespace dyeland::testing {
 
 // Rows from the top (y = 0) down. Short or missing rows are filled with the filler colour.
 Grid BoardFromText(std::string_view text, int filler = 8);
-std::string BoardToText(const Grid& colors);
 
 // '#' for a marked cell, '.' for any other; rows from the top.
 Grid MarksFromText(std::string_view text);
-std::string MarksToText(const Grid& marks);
-
-// Number of cells holding exactly -1.
-int CountOf(const Grid& marks);
 
 }  // namespace dyeland::testing

@@ -1,5 +1,5 @@
-// The computer's turn: the corner release, the pick attempts, the move, the computer's win
-// and the handlers that run at the turn's one yield.
+// The computer's turn: the corner release, the pick attempts, the end of the game at either
+// side's win, and the handlers that run at the turn's one yield.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,159 +12,117 @@ namespace {
 
 using testing::Block;
 using testing::BoardFromText;
-using testing::CountOf;
 using testing::RegionIsPainted;
 using testing::Table;
 
 // Blank cells hold 0, which no colour takes. With the region on (29, 0) alone:
 // a 1 beside it makes colour 9 the leader that displaced colour 8 (Best1 9, Best2 8);
 const char* const NineThenEight = "............................1.";
-// a 0 beside it lets colour 8 lead alone (Best1 and Best2 8);
+// a 0 beside it lets colour 8 lead alone (Best1 and Best2 8); the empty board "" ties every
+// colour (Best1 15, Best2 14).
 const char* const EightAlone = "............................0.";
-// and the empty board ties every colour (Best1 15, Best2 14).
-const char* const AllTied = "";
 
 // Attempts in order: Best1, Best2, colour 15, then random colours; each refused when it is
 // the computer's colour or the player's.
 TEST(ComputerTurn, PicksTheFirstAttemptThatNeitherSideHolds) {
-    struct Case {
+    const struct {
         const char* name;
         const char* board;
         int player, computer;
         std::vector<double> randoms;
         int chosen, draws;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Best1", NineThenEight, 12, 13, {}, 9, 0},
         {"Best1 is the player's", NineThenEight, 9, 13, {}, 8, 0},
         {"Best1 the player's, Best2 the computer's", NineThenEight, 9, 8, {}, 15, 0},
-        {"15 refused as well", AllTied, 15, 14, {0.9, 0.8, 0.4}, 11, 3},
+        {"15 refused as well", "", 15, 14, {0.9, 0.8, 0.4}, 11, 3},
         {"a lone 8 refused twice", EightAlone, 12, 8, {}, 15, 0},
         {"a lone 8 and 15 refused", EightAlone, 15, 8, {0.1, 0.6}, 12, 2},
         {"before any pick the player's 0 refuses nothing", NineThenEight, 0, 12, {}, 9, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Table t;
         t.Position(BoardFromText(c.board, 0), Block(0, 29, 0, 29), Block(29, 0, 29, 0), c.player,
                    c.computer);
         t.host.randoms.assign(c.randoms.begin(), c.randoms.end());
         t.game.ComputerTurn();
-        EXPECT_EQ(t.s.ChosenColor, c.chosen) << c.name;
         EXPECT_EQ(t.s.ComputerColor, c.chosen) << c.name;
         EXPECT_EQ(t.host.CaptionOf(Caption::Label3), std::to_string(c.chosen)) << c.name;
-        EXPECT_EQ(t.s.ChoiceAttempt, 1) << c.name;
         EXPECT_EQ(t.host.randomDraws, c.draws) << c.name;
     }
-}
-
-// One turn, step by step: evaluation, the yield, then the move drawn into the retained image,
-// the score, and the turn handed back.
-TEST(ComputerTurn, PlaysItsBestColourAndHandsTheTurnBack) {
-    Table t;
-    t.Position(BoardFromText(R"(
-        ..........................111.
-        .............................1
-        .............................1
-    )",
-                             0),
-               Block(0, 29, 0, 29), Block(29, 0, 29, 0), 10, 8);
-    t.s.PlayerCount = 1;
-    t.s.PlayerTurn = false;
-    const Grid before = t.s.ComputerMarks;
-    bool evaluatedBeforeYield = false;
-    t.host.onYield = [&] {
-        evaluatedBeforeYield =
-            t.s.ColorTally[2] == 6 && t.s.ChoiceAttempt == 1 && t.s.ComputerMarks == before;
-    };
-    t.game.ComputerTurn();
-
-    EXPECT_TRUE(evaluatedBeforeYield);
-    EXPECT_EQ(t.host.yields, 1);
-    EXPECT_EQ(t.s.ComputerColor, 9);
-    // With nothing run at the yield the played colour's tally is the region's new size.
-    EXPECT_EQ(t.s.ComputerCount, t.s.ColorTally[2]);
-    EXPECT_TRUE(RegionIsPainted(t.s.ComputerMarks, t.s.Colors, 9, 6));
-    EXPECT_EQ(t.s.Score, 1 - 6);
-    EXPECT_EQ(t.host.SolidDraws(), CellCount);
-    for (const auto& box : t.host.draws)
-        ASSERT_TRUE(box.retained);
-    EXPECT_EQ(t.host.shown, t.s.Colors);
-    EXPECT_TRUE(t.s.PlayerTurn);
-    EXPECT_EQ(t.host.stepFocus, 1);
-    EXPECT_TRUE(t.host.timerSwitches.empty()) << "without Arcade the clock is not touched";
-    EXPECT_TRUE(t.host.questions.empty());
 }
 
 // The first five computer turns of a game free the player's marks in the top-right 2 x 2
 // block; the cells keep their colours and the player's count is not recounted.
 TEST(ComputerTurn, ReleasesTheTopRightBlockOnlyInTheFirstFiveTurns) {
-    const Grid corner = Block(28, 0, 29, 1);
-    const Grid playerRegion = testing::Together(corner, Block(0, 29, 0, 29));
+    const Grid playerRegion = testing::Together(Block(28, 0, 29, 1), Block(0, 29, 0, 29));
+    const Grid colours =
+        BoardFromText("............................22\n............................22", 0);
     for (int done = 0; done <= 5; ++done) {
         Table t;
-        Grid colours;
-        for (auto [x, y] : {std::pair{28, 0}, {29, 0}, {28, 1}, {29, 1}})
-            colours(x, y) = 10;
         t.Position(colours, playerRegion, Block(15, 15, 15, 15), 10, 8);
         t.s.OpeningMoves = static_cast<std::int16_t>(done);
         t.s.PlayerCount = 5;
         t.game.ComputerTurn();
         const bool released = done < 5;
         EXPECT_EQ(t.s.OpeningMoves, released ? done + 1 : 5);
-        EXPECT_EQ(CountOf(t.s.PlayerMarks), released ? 1 : 5) << "after " << done << " turns";
+        EXPECT_EQ(CountMarks(t.s.PlayerMarks), released ? 1 : 5) << "after " << done << " turns";
         EXPECT_EQ(t.s.Colors(28, 1), 10);
         EXPECT_EQ(t.s.PlayerCount, 5);
     }
 }
 
-// A region of 450 cells beside one cell of colour 9 (blank cells hold 0).
-Table& ComputerAtTheEdge(Table& t, bool oneMore) {
-    t.Position(BoardFromText(oneMore ? "..............1" : "", 0), Block(0, 29, 0, 29),
-               Block(15, 0, 29, 29), 10, 12);
-    t.s.PlayerCount = 200;
-    t.s.PlayerTurn = false;
-    return t;
-}
-
-// Exactly half the board is no win; with one cell more, No ends the program and nothing
-// more of the turn runs.
-TEST(ComputerTurn, WinAnsweredNoEndsTheProgramAtOnce) {
+// Exactly half the board is no win for either side; with one cell more the score is saved and
+// the question asked. No ends the program at once and nothing more of the turn runs; Yes deals
+// a new game (which after the player's win the computer opens with its first regular move)
+// and the turn then ends as any other, with the player to move.
+TEST(EndOfGame, AWinAsksForANewGameThatOnlyYesStarts) {
     Table half;
-    ComputerAtTheEdge(half, false).game.ComputerTurn();
+    half.PlayerAtTheEdge();
+    half.game.sPicture9_Click(2);
+    EXPECT_EQ(half.s.PlayerCount, 450);
+    half.ComputerAtTheEdge(false);
+    half.game.ComputerTurn();
     EXPECT_EQ(half.s.ComputerCount, 450);
     EXPECT_TRUE(half.host.questions.empty());
 
-    Table t;
-    t.host.checks[MenuItem::mnuArcade] = true;
-    ComputerAtTheEdge(t, true).game.ComputerTurn();
-    EXPECT_EQ(t.s.ComputerCount, 451);
-    ASSERT_EQ(t.host.questions.size(), 1u);
-    EXPECT_EQ(t.host.questions[0].first, "Do you want new game?");
-    EXPECT_EQ(t.host.questions[0].second, "No..! Yor score = -251");
-    EXPECT_EQ(t.host.replaces, 0) << "a negative score does not beat an empty file";
-    EXPECT_TRUE(t.game.Ended());
-    EXPECT_EQ(t.host.endCalls, 1);
-    EXPECT_FALSE(t.s.PlayerTurn);
-    EXPECT_FALSE(t.host.TimerOn(Timer::Timer2));
-    EXPECT_EQ(t.host.stepFocus, 0);
-}
-
-// Yes sets up a new game, and the turn then ends as any other: the player is to move.
-TEST(ComputerTurn, WinAnsweredYesStartsANewGameForThePlayer) {
-    Table t;
-    t.host.checks[MenuItem::mnuArcade] = true;
-    t.host.answers = {true};
-    t.s.ClassicGame = false;
-    ComputerAtTheEdge(t, true).game.ComputerTurn();
-    EXPECT_EQ(t.host.questions.at(0).second, "No..! Yor score = 249");
-    EXPECT_EQ(t.host.replaces, 1) << "249 beats the empty record of the centre game";
-    EXPECT_FALSE(t.game.Ended());
-    EXPECT_EQ(t.host.CaptionOf(Caption::cmdStart), "New game");
-    EXPECT_EQ(t.s.ComputerCount, 0);
-    EXPECT_EQ(t.s.OpeningMoves, 0);
-    EXPECT_TRUE(t.s.PlayerTurn);
-    EXPECT_TRUE(t.host.TimerOn(Timer::Timer2));
-    EXPECT_EQ(t.host.stepFocus, 2) << "the opening and the end of the turn";
+    const struct {
+        bool player, yes, classic;
+        const char *prompt, *title;
+        int replaces, openingMoves, yields;
+    } cases[] = {
+        {true, false, true, "Do you want new games ?", "Yes..! Yor score = 151", 1, 5, 0},
+        {true, true, true, "Do you want new games ?", "Yes..! Yor score = 151", 1, 1, 1},
+        // A negative Classic score does not beat an empty file; 249 in the centre game does.
+        {false, false, true, "Do you want new game?", "No..! Yor score = -251", 0, 5, 1},
+        {false, true, false, "Do you want new game?", "No..! Yor score = 249", 1, 0, 1},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        t.host.checks[MenuItem::mnuArcade] = true;
+        t.host.answers = {c.yes};
+        t.s.ClassicGame = c.classic;
+        if (c.player) {
+            t.PlayerAtTheEdge();
+            t.game.sPicture9_Click(3);
+        } else {
+            t.ComputerAtTheEdge();
+            t.game.ComputerTurn();
+        }
+        SCOPED_TRACE(c.title + std::string(c.yes ? ", Yes" : ", No"));
+        ASSERT_EQ(t.host.questions.size(), 1u);
+        EXPECT_EQ(t.host.questions[0].first, c.prompt);
+        EXPECT_EQ(t.host.questions[0].second, c.title);
+        EXPECT_EQ(t.host.replaces, c.replaces);
+        EXPECT_EQ(t.game.Ended(), !c.yes);
+        EXPECT_EQ(t.host.endCalls, c.yes ? 0 : 1);
+        EXPECT_EQ(t.host.yields, c.yields);
+        EXPECT_EQ(c.player ? t.s.PlayerCount : t.s.ComputerCount, c.yes ? 0 : 451);
+        EXPECT_EQ(t.s.OpeningMoves, c.openingMoves);
+        EXPECT_EQ(t.s.PlayerTurn, c.yes);
+        EXPECT_EQ(t.host.IsTimerEnabled(Timer::Timer2), c.yes);
+        EXPECT_EQ(t.host.stepFocus, c.yes ? 2 : 0) << "the opening and the end of the turn";
+    }
 }
 
 // Handlers run at the yield run to their end, a whole nested move included, before the
@@ -203,7 +161,6 @@ TEST(ComputerTurnYield, ATickThereRunsANestedComputerTurn) {
     t.host.onYield = [&] { t.game.Timer2_Timer(); };
     t.game.ComputerTurn();
     EXPECT_EQ(t.host.beeps, 1);
-    EXPECT_EQ(t.host.yields, 2);
     EXPECT_EQ(t.host.SolidDraws(), 2 * CellCount);
     EXPECT_EQ(t.s.OpeningMoves, 3);
     EXPECT_TRUE(
@@ -237,7 +194,8 @@ TEST(ComputerTurnYield, AnEndWhileTheQuestionIsOpenStartsNoNewGame) {
     Table t;
     t.host.onQuestion = [&] { t.game.Command2_Click(); };
     t.host.answers = {true};
-    ComputerAtTheEdge(t, true).game.ComputerTurn();
+    t.ComputerAtTheEdge();
+    t.game.ComputerTurn();
     EXPECT_EQ(t.host.endCalls, 1);
     EXPECT_EQ(t.host.randomDraws, 0);
     EXPECT_FALSE(t.s.PlayerTurn);

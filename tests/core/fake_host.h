@@ -1,6 +1,7 @@
 // A Host for core tests that remembers what the game did to it and answers from a script.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -29,9 +30,7 @@ public:
     std::vector<Box> draws;
     // What each cell showed in the last solid box drawn over it.
     Grid shown;
-    int beeps = 0;
-    int stepFocus = 0;
-    int endCalls = 0;
+    int beeps = 0, stepFocus = 0, endCalls = 0, yields = 0;
 
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
@@ -41,22 +40,16 @@ public:
     std::function<void()> onQuestion;
     // Runs at every switch of the retained drawing: the computer's turn begins with one.
     std::function<void(bool)> onAutoRedraw;
-    int yields = 0;
 
-    std::deque<double> randoms;  // handed out first; then the source, else the fallback
+    std::deque<double> randoms;  // handed out first; then the source, else 0
     std::function<double()> randomSource;
-    double fallbackRandom = 0.0;
     int randomDraws = 0;
 
     std::map<std::string, std::vector<unsigned char>> files;
     std::string readError, replaceError, removeError;  // a non-empty text makes that call fail
     int replaces = 0;
 
-    std::string CaptionOf(Caption c) const {
-        auto it = captions.find(c);
-        return it == captions.end() ? std::string() : it->second;
-    }
-    bool TimerOn(Timer t) const { return IsTimerEnabled(t); }
+    std::string CaptionOf(Caption c) const { return captions.contains(c) ? captions.at(c) : ""; }
     int SolidDraws() const { return Count(true); }
     int OutlineDraws() const { return Count(false); }
 
@@ -64,13 +57,11 @@ public:
         captions[control] = std::string(text);
     }
     bool IsChecked(MenuItem item) const override {
-        auto it = checks.find(item);
-        return it != checks.end() && it->second;
+        return checks.contains(item) && checks.at(item);
     }
     void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
     bool IsTimerEnabled(Timer timer) const override {
-        auto it = timers.find(timer);
-        return it != timers.end() && it->second;
+        return timers.contains(timer) && timers.at(timer);
     }
     void SetTimerEnabled(Timer timer, bool enabled) override {
         timerSwitches.emplace_back(timer, enabled);
@@ -115,7 +106,7 @@ public:
     void EndProgram() override { ++endCalls; }
     double Rnd() override {
         ++randomDraws;
-        if (randoms.empty()) return randomSource ? randomSource() : fallbackRandom;
+        if (randoms.empty()) return randomSource ? randomSource() : 0.0;
         double r = randoms.front();
         randoms.pop_front();
         return r;
@@ -140,10 +131,8 @@ public:
 
 private:
     int Count(bool solid) const {
-        int n = 0;
-        for (const Box& b : draws)
-            n += b.solid == solid ? 1 : 0;
-        return n;
+        return static_cast<int>(std::count_if(draws.begin(), draws.end(),
+                                              [solid](const Box& b) { return b.solid == solid; }));
     }
 };
 

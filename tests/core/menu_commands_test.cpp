@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "table.h"
@@ -12,9 +13,10 @@ namespace {
 
 using testing::Table;
 
-// A variant command checks its item, unchecks the other and starts a new game at once, also
-// when its variant is already being played; the game in progress is dropped without a word.
-TEST(MenuCommands, VariantCommandsSwitchTheCheckMarksAndStartAGame) {
+// New Game, and a variant command, which also checks its item and unchecks the other, start a
+// new game at once, also of the variant being played; the game in progress is dropped without
+// a word, and the move counter carries on.
+TEST(MenuCommands, NewGameAndVariantCommandsStartAGameAtOnce) {
     Table t;
     t.game.cmdStart_Click();
     t.s.Score = 900;
@@ -34,8 +36,14 @@ TEST(MenuCommands, VariantCommandsSwitchTheCheckMarksAndStartAGame) {
     EXPECT_TRUE(t.s.ClassicGame);
     EXPECT_FALSE(t.host.IsChecked(MenuItem::mnuCenture));
     EXPECT_TRUE(t.host.IsChecked(MenuItem::mnuClassic));
-    EXPECT_EQ(t.s.ComputerMarks(29, 0), Marked);
     EXPECT_EQ(t.host.randomDraws, 3 * CellCount);
+
+    t.game.sPicture9_Click(t.FreePicker());
+    t.game.mnuNGames_Click();
+    EXPECT_TRUE(t.s.ClassicGame);
+    EXPECT_EQ(t.host.randomDraws, 4 * CellCount);
+    EXPECT_EQ(t.s.PlayerCount, 0);
+    EXPECT_EQ(t.s.PlayerMoves, 1);
     EXPECT_TRUE(t.host.questions.empty());
     EXPECT_EQ(t.host.replaces, 0);
 }
@@ -59,29 +67,6 @@ TEST(MenuCommands, LineTogglesTheGridAndRedrawsTheBoard) {
     EXPECT_EQ(t.host.SolidDraws(), CellCount);
     EXPECT_EQ(t.host.OutlineDraws(), CellCount);
     EXPECT_EQ(t.host.shown, t.s.Colors);
-}
-
-// Arcade only toggles its check mark; the clock follows at the end of a computer turn.
-TEST(MenuCommands, ArcadeOnlyTogglesItsCheckMark) {
-    Table t;
-    t.game.mnuArcade_Click();
-    EXPECT_TRUE(t.host.IsChecked(MenuItem::mnuArcade));
-    t.game.mnuArcade_Click();
-    EXPECT_FALSE(t.host.IsChecked(MenuItem::mnuArcade));
-    EXPECT_TRUE(t.host.timerSwitches.empty());
-}
-
-// New Game drops the game in progress without a question; the move counter carries on.
-TEST(MenuCommands, NewGameStartsAtOnce) {
-    Table t;
-    t.game.cmdStart_Click();
-    t.game.sPicture9_Click(t.FreePicker());
-    t.Forget();
-    t.game.mnuNGames_Click();
-    EXPECT_EQ(t.host.randomDraws, CellCount);
-    EXPECT_EQ(t.s.PlayerCount, 0);
-    EXPECT_EQ(t.s.PlayerMoves, 1);
-    EXPECT_TRUE(t.host.questions.empty());
 }
 
 // New score asks first; No changes nothing, Yes deletes the file and starts a game with 0.
@@ -134,13 +119,10 @@ TEST(MenuCommands, ExitEndsTheProgramAndEveryHandlerAfterIt) {
         EXPECT_EQ(t.s.Colors, before.Colors);
         EXPECT_EQ(t.s.PlayerMarks, before.PlayerMarks);
         EXPECT_EQ(t.s.ComputerMarks, before.ComputerMarks);
-        EXPECT_EQ(t.s.ClassicGame, before.ClassicGame);
-        EXPECT_EQ(t.s.ShowGrid, before.ShowGrid);
-        EXPECT_EQ(t.s.Best1, before.Best1);
-        EXPECT_TRUE(t.host.draws.empty());
-        EXPECT_TRUE(t.host.questions.empty());
-        EXPECT_TRUE(t.host.captions.empty());
-        EXPECT_TRUE(t.host.timerSwitches.empty());
+        EXPECT_EQ(std::tuple(t.s.ClassicGame, t.s.ShowGrid, t.s.Best1),
+                  std::tuple(before.ClassicGame, before.ShowGrid, before.Best1));
+        EXPECT_TRUE(t.host.draws.empty() && t.host.questions.empty() && t.host.captions.empty() &&
+                    t.host.timerSwitches.empty());
         EXPECT_EQ(t.host.beeps + t.host.yields + t.host.randomDraws + t.host.stepFocus, 0);
         EXPECT_TRUE(t.host.IsChecked(MenuItem::mnuArcade));
         EXPECT_EQ(t.host.endCalls, 1);

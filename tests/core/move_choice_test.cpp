@@ -51,46 +51,43 @@ void Evaluate(Table& t, const char* board, const Grid& region) {
     t.game.EvaluateColors();
 }
 
-std::array<int, 8> Tallies(const GameState& s) {
-    std::array<int, 8> out{};
-    for (int k = 1; k <= 8; ++k)
-        out[k - 1] = s.ColorTally[k];
-    return out;
-}
-
-// Best2 is the leader the final Best1 displaced, not the runner-up by tally.
-TEST(EvaluateColors, SecondChoiceIsTheDisplacedLeaderNotTheRunnerUp) {
-    Table t;
-    const Grid region = Block(26, 0, 29, 9);
-    const Grid colours = BoardFromText(TalliesBoard, 0);
-    Evaluate(t, TalliesBoard, region);
-    EXPECT_EQ(Tallies(t.s), (std::array<int, 8>{40, 60, 55, 41, 40, 40, 40, 40}));
-    EXPECT_EQ(t.s.Best1, 9);
-    EXPECT_EQ(t.s.Best2, 8);
-    // The trials work on the copy only.
-    EXPECT_EQ(t.s.ComputerMarks, region);
-    EXPECT_EQ(t.s.Colors, colours);
-}
-
-// When no colour takes a cell every tally ties, and ties go to the later colour.
-TEST(EvaluateColors, NoCaptureAnywhereChoosesFifteenThenFourteen) {
-    Table t;  // before the first new game the board is all 0
-    t.game.EvaluateColors();
-    EXPECT_EQ(Tallies(t.s), (std::array<int, 8>{1, 1, 1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(t.s.Best1, 15);
-    EXPECT_EQ(t.s.Best2, 14);
-    // Eight shifts leave indexes 5 and 4 in the history.
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label1), "5");
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label2), "4");
-}
-
-// A colour 8 that leads throughout is both first and second choice.
-TEST(EvaluateColors, StrictlyFallingTalliesChooseEightTwice) {
-    Table t;
-    Evaluate(t, FallingBoard, Block(29, 0, 29, 7));
-    EXPECT_EQ(Tallies(t.s), (std::array<int, 8>{15, 14, 13, 12, 11, 10, 9, 8}));
-    EXPECT_EQ(t.s.Best1, 8);
-    EXPECT_EQ(t.s.Best2, 8);
+// Each trial tallies the region the colour would give, on a copy of the region; ties go to
+// the later colour, and Best2 is the leader the final Best1 displaced, not the runner-up by
+// tally, so a colour 8 that leads throughout is both choices.
+TEST(EvaluateColors, ChoosesTheLastLeaderAndTheLeaderItDisplaced) {
+    const struct {
+        const char* what;
+        const char* board;
+        Grid region;
+        std::array<int, 8> tallies;
+        int best1, best2;
+    } cases[] = {
+        {"9 displaces 8",
+         TalliesBoard,
+         Block(26, 0, 29, 9),
+         {40, 60, 55, 41, 40, 40, 40, 40},
+         9,
+         8},
+        {"no capture anywhere", "", Block(29, 0, 29, 0), {1, 1, 1, 1, 1, 1, 1, 1}, 15, 14},
+        {"falling tallies",
+         FallingBoard,
+         Block(29, 0, 29, 7),
+         {15, 14, 13, 12, 11, 10, 9, 8},
+         8,
+         8},
+    };
+    for (const auto& c : cases) {
+        Table t;
+        Evaluate(t, c.board, c.region);
+        std::array<int, 8> tallies{};
+        for (int k = 1; k <= 8; ++k)
+            tallies[k - 1] = t.s.ColorTally[k];
+        EXPECT_EQ(tallies, c.tallies) << c.what;
+        EXPECT_EQ(t.s.Best1, c.best1) << c.what;
+        EXPECT_EQ(t.s.Best2, c.best2) << c.what;
+        EXPECT_EQ(t.s.ComputerMarks, c.region) << c.what;
+        EXPECT_EQ(t.s.Colors, BoardFromText(c.board, 0)) << c.what;
+    }
 }
 
 // Best4 and Best5 start empty and carry over from one evaluation to the next; both labels are
@@ -106,7 +103,10 @@ TEST(EvaluateColors, HistoryLabelsCarryOverBetweenEvaluations) {
     EXPECT_EQ(t.host.CaptionOf(Caption::Label1), "1");
     EXPECT_EQ(t.host.CaptionOf(Caption::Label2), "1");
 
-    t.s.Best4 = 5;  // as after an evaluation with eight shifts
+    Evaluate(t, "", Block(29, 0, 29, 0));  // eight shifts leave indexes 5 and 4
+    EXPECT_EQ(t.host.CaptionOf(Caption::Label1), "5");
+    EXPECT_EQ(t.host.CaptionOf(Caption::Label2), "4");
+
     Evaluate(t, FallingBoard, Block(29, 0, 29, 7));
     EXPECT_EQ(t.s.Best5, 5);
     EXPECT_EQ(t.host.CaptionOf(Caption::Label2), "5");

@@ -1,8 +1,9 @@
-// The new game: the deal, the two drawing passes, the high score shown, the player's start
-// region with its corner clean-up, and the computer's opening that ends it.
+// The new game: the deal, the two drawing passes, the player's start region with its corner
+// clean-up, and the computer's opening that ends it, which grows its region over the colour
+// of the top-right cell in both variants.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <utility>
 
 #include "table.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 using testing::Block;
 using testing::BoardFromText;
-using testing::CountOf;
+using testing::MarksFromText;
 using testing::Table;
 
 Grid OneColour(int colour) {
@@ -44,7 +45,6 @@ TEST(NewGame, DealsDrawsTwiceAndEndsWithTheOpening) {
     EXPECT_EQ(t.host.timerSwitches[0], std::pair(Timer::Timer2, false)) << "the old clock first";
     EXPECT_EQ(t.host.timerSwitches[1], std::pair(Timer::tmrRnd, false));
     EXPECT_EQ(t.host.CaptionOf(Caption::cmdStart), "New game");
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label10), "0");
 
     // The first pass reaches the screen only; the second builds the retained image.
     ASSERT_EQ(t.host.draws.size(), 4u * CellCount);
@@ -57,32 +57,12 @@ TEST(NewGame, DealsDrawsTwiceAndEndsWithTheOpening) {
     EXPECT_EQ(t.s.PlayerCount, 0);
     EXPECT_EQ(t.s.ComputerCount, 0);
     EXPECT_EQ(t.s.OpeningMoves, 0);
-    EXPECT_EQ(t.s.StartColor, board(0, 29));
-    EXPECT_EQ(t.s.Sweep, 1);
-    EXPECT_EQ(t.s.CellSize, CellUnits);
     EXPECT_EQ(t.s.PlayerMoves, 7);
     EXPECT_EQ(t.s.PlayerColor, 9);
     EXPECT_EQ(t.s.Score, -3);
     EXPECT_FALSE(t.s.PlayerTurn);
     EXPECT_EQ(t.s.ComputerColor, board(29, 0));
     EXPECT_EQ(t.host.stepFocus, 1);
-}
-
-// The high score shown is the record of the variant, in its shortest decimal form.
-TEST(NewGame, ShowsTheVariantsHighScore) {
-    Table t;
-    // 120.5 in record 1 and 651 in record 2, little-endian singles.
-    t.host.files["res"] = {0x00, 0x00, 0xF1, 0x42, 0, 0, 0, 0, 0, 0, 0x00, 0xC0, 0x22, 0x44};
-    t.game.cmdStart_Click();
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label10), "120.5");
-    EXPECT_EQ(t.s.HighScore, 120.5f);
-    t.game.mnuCenture_Click();
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label10), "651");
-
-    EXPECT_EQ(ShortestText(0.0f), "0");
-    EXPECT_EQ(ShortestText(120.0f), "120");
-    EXPECT_EQ(ShortestText(-251.0f), "-251");
-    EXPECT_EQ(ShortestText(0.1f), "0.1");
 }
 
 // On a board of one colour the start region is everything but the computer's corner cells,
@@ -95,12 +75,66 @@ TEST(NewGame, StartRegionNeverHoldsTheTopRightCorner) {
         Grid all = Block(0, 0, 29, 29);
         all(28, 0) = all(29, 0) = all(29, 1) = 0;
         EXPECT_EQ(t.s.PlayerMarks, all) << "classic " << classic;
-        EXPECT_EQ(CountOf(t.s.PlayerMarks), 897);
-        EXPECT_EQ(t.s.PlayerMarks(15, 15), Marked);
         if (classic) {
             EXPECT_EQ(t.s.ComputerMarks, Block(0, 0, 29, 29)) << "the opening";
         }
     }
+}
+
+// Classic game: the colour runs along the top row and down the right edge and on from there;
+// a cell of that colour that touches neither stays out. Nothing is drawn or counted.
+TEST(OpeningMove, ClassicRegionGrowsOverTheCornerColour) {
+    Table t;
+    t.Position(BoardFromText(R"(
+        ..........................3333
+        .........................3...3
+        ........................3.3..3
+        ..........................33.2
+    )",
+                             0),
+               Block(0, 29, 0, 29), Block(29, 0, 29, 0), 10, 12);
+    t.s.PlayerCount = 3;
+    t.s.ComputerCount = 4;
+    t.game.cmdOppoStart_Click();
+    EXPECT_EQ(t.s.ComputerMarks, MarksFromText(R"(
+        ..........................####
+        .............................#
+        .............................#
+    )"));
+    EXPECT_EQ(t.s.ComputerColor, 11);
+    EXPECT_TRUE(t.host.draws.empty());
+    EXPECT_EQ(t.s.PlayerCount, 3);
+    EXPECT_EQ(t.s.ComputerCount, 4);
+    EXPECT_TRUE(t.host.autoRedraw);
+    EXPECT_EQ(t.host.stepFocus, 1);
+}
+
+// Centre game: the colour is still that of (29, 0); the centre cell keeps its own colour and
+// takes only the touching cells of the corner's colour.
+TEST(OpeningMove, CentreRegionTakesTheTopRightColourToo) {
+    Table t;
+    t.s.ClassicGame = false;
+    Grid colours;  // 0 wherever not set
+    colours(29, 0) = colours(15, 14) = colours(14, 15) = 13;
+    colours(15, 15) = colours(16, 15) = 10;
+    t.Position(colours, Block(0, 29, 0, 29), Block(15, 15, 15, 15), 10, 12);
+    t.game.cmdOppoStart_Click();
+    EXPECT_EQ(t.s.ComputerColor, 13);
+    Grid expected = Block(14, 15, 15, 15);
+    expected(15, 14) = Marked;
+    EXPECT_EQ(t.s.ComputerMarks, expected);
+    EXPECT_EQ(t.s.Colors(15, 15), 10);
+}
+
+// The opening clears the player's marks on (29, 1), (28, 0) and (29, 0) only.
+TEST(OpeningMove, ClearsThePlayersMarksNextToTheCornerButNotDiagonally) {
+    Table t;
+    t.Position(Grid{}, testing::Together(Block(27, 0, 29, 1), Block(0, 29, 0, 29)),
+               Block(29, 0, 29, 0), 10, 12);
+    t.game.cmdOppoStart_Click();
+    Grid kept = Block(27, 0, 28, 1);
+    kept(28, 0) = 0;
+    EXPECT_EQ(t.s.PlayerMarks, testing::Together(kept, Block(0, 29, 0, 29)));
 }
 
 }  // namespace

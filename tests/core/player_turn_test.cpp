@@ -1,5 +1,5 @@
-// The player's half of a turn: the picker click, the move, the refusal, the player's win and
-// the moves that come before any pick or before any game.
+// The player's half of a turn and the computer's answer: the picker click, the move, the
+// refusal, the move counter, and the moves that come before any pick or before any game.
 #include <gtest/gtest.h>
 
 #include "table.h"
@@ -12,18 +12,20 @@ using testing::BoardFromText;
 using testing::RegionIsPainted;
 using testing::Table;
 
-// Three cells of colour 11 touch the player's start cell; every other cell holds 0.
-Grid ThreeElevens() {
-    Grid g;
-    g(0, 27) = g(0, 28) = g(1, 29) = 11;
-    return g;
-}
-
-// One turn, step by step: the pick, the player's capture drawn to the screen only, the count,
-// the move counter and the score, then the computer's turn and the turn back to the player.
+// One turn, step by step: the pick; the player's capture drawn to the screen only, its count,
+// the move counter and the score; the computer's evaluation and then the yield; after it the
+// computer's move drawn into the retained image, its count, the score and the turn handed back.
 TEST(PlayerTurn, APickMovesThePlayerThenTheComputer) {
     Table t;
-    t.Position(ThreeElevens(), Block(0, 29, 0, 29), Block(29, 0, 29, 0), 0, 12);
+    // Colour 9 runs from the computer's corner: five cells to take; blank cells hold 0.
+    Grid colours = BoardFromText(R"(
+        ..........................111.
+        .............................1
+        .............................1
+    )",
+                                 0);
+    colours(0, 27) = colours(0, 28) = colours(1, 29) = 11;  // three touch the player's start
+    t.Position(colours, Block(0, 29, 0, 29), Block(29, 0, 29, 0), 0, 8);
     GameState atYield;
     testing::FakeHost shownAtYield;
     t.host.onYield = [&] {
@@ -43,76 +45,34 @@ TEST(PlayerTurn, APickMovesThePlayerThenTheComputer) {
     EXPECT_EQ(shownAtYield.SolidDraws(), CellCount);
     EXPECT_FALSE(shownAtYield.draws.front().retained);
     EXPECT_EQ(shownAtYield.shown, atYield.Colors);
+    EXPECT_EQ(atYield.ColorTally[2], 6);
+    EXPECT_EQ(atYield.ComputerMarks, Block(29, 0, 29, 0));
 
-    EXPECT_EQ(t.host.SolidDraws(), 2 * CellCount);
-    EXPECT_TRUE(t.host.draws.back().retained);
-    EXPECT_NE(t.s.ComputerColor, 12);
+    EXPECT_EQ(t.s.ComputerColor, 9);
+    EXPECT_EQ(t.s.ComputerCount, 6);
+    EXPECT_TRUE(RegionIsPainted(t.s.ComputerMarks, t.s.Colors, 9, 6));
+    EXPECT_EQ(t.s.Score, 4 - 6);
+    ASSERT_EQ(t.host.SolidDraws(), 2 * CellCount);
+    for (std::size_t i = shownAtYield.draws.size(); i < t.host.draws.size(); ++i)
+        ASSERT_TRUE(t.host.draws[i].retained) << i;
+    EXPECT_EQ(t.host.shown, t.s.Colors);
     EXPECT_TRUE(t.s.PlayerTurn);
+    EXPECT_EQ(t.host.stepFocus, 1);
+    EXPECT_TRUE(t.host.timerSwitches.empty()) << "without Arcade the clock is not touched";
 }
 
 // Picking the computer's colour costs nothing but a beep, and the player picks again.
 TEST(PlayerTurn, PickingTheComputersColourOnlyBeeps) {
     Table t;
-    t.Position(ThreeElevens(), Block(0, 29, 0, 29), Block(29, 0, 29, 0), 10, 11);
+    t.Position(Grid{}, Block(0, 29, 0, 29), Block(29, 0, 29, 0), 10, 11);
     const GameState before = t.s;
     t.game.sPicture9_Click(3);
     EXPECT_EQ(t.host.beeps, 1);
     EXPECT_TRUE(t.s.PlayerTurn);
-    EXPECT_EQ(t.s.PlayerColor, 11);
     EXPECT_EQ(t.s.PlayerMoves, 0);
-    EXPECT_EQ(t.s.Colors, before.Colors);
     EXPECT_EQ(t.s.PlayerMarks, before.PlayerMarks);
     EXPECT_TRUE(t.host.draws.empty());
     EXPECT_EQ(t.host.yields, 0) << "no computer turn";
-    EXPECT_FALSE(t.host.autoRedraw);
-}
-
-// A region of 450 cells, one cell of colour 11 beside it (blank cells hold 0).
-void PlayerAtTheEdge(Table& t) {
-    t.Position(BoardFromText("...............3", 0), Block(0, 0, 14, 29), Block(29, 29, 29, 29), 0,
-               12);
-    t.s.ComputerCount = 300;
-    t.s.PlayerMoves = 41;
-}
-
-// Exactly half the board is no win; with one cell more, No ends the program at once and
-// the computer does not move.
-TEST(PlayerTurn, WinAnsweredNoEndsTheProgram) {
-    Table half;
-    PlayerAtTheEdge(half);
-    half.game.sPicture9_Click(2);
-    EXPECT_EQ(half.s.PlayerCount, 450);
-    EXPECT_TRUE(half.host.questions.empty());
-
-    Table t;
-    PlayerAtTheEdge(t);
-    t.game.sPicture9_Click(3);
-    EXPECT_EQ(t.s.PlayerCount, 451);
-    ASSERT_EQ(t.host.questions.size(), 1u);
-    EXPECT_EQ(t.host.questions[0].first, "Do you want new games ?");
-    EXPECT_EQ(t.host.questions[0].second, "Yes..! Yor score = 151");
-    EXPECT_EQ(t.host.replaces, 1) << "151 beats the empty file";
-    EXPECT_TRUE(t.game.Ended());
-    EXPECT_EQ(t.host.endCalls, 1);
-    EXPECT_EQ(t.host.yields, 0);
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label3), "");
-    EXPECT_FALSE(t.s.PlayerTurn);
-}
-
-// Yes sets up a new game in which the computer moves first; the move counter goes on.
-TEST(PlayerTurn, WinAnsweredYesLetsTheComputerOpenTheNewGame) {
-    Table t;
-    PlayerAtTheEdge(t);
-    t.host.answers = {true};
-    t.game.sPicture9_Click(3);
-    EXPECT_FALSE(t.game.Ended());
-    EXPECT_EQ(t.host.randomDraws, CellCount);
-    EXPECT_EQ(t.s.OpeningMoves, 1);
-    EXPECT_EQ(t.s.PlayerCount, 0);
-    EXPECT_GT(t.s.ComputerCount, 0);
-    EXPECT_EQ(t.s.PlayerMoves, 42);
-    EXPECT_EQ(t.host.CaptionOf(Caption::Label8), "42");
-    EXPECT_TRUE(t.s.PlayerTurn);
 }
 
 // The move counter stops at the largest 16-bit value instead of wrapping.
@@ -132,8 +92,6 @@ TEST(PlayerTurn, APickBeforeTheFirstGamePaintsOnlyTheStartCell) {
     Table t;
     t.game.sPicture9_Click(3);
     EXPECT_EQ(t.s.PlayerCount, 1);
-    EXPECT_EQ(t.s.Colors(0, 29), 11);
-    EXPECT_EQ(t.s.ComputerColor, 15);
     EXPECT_EQ(t.s.ComputerCount, 1);
     Grid expected;
     expected(0, 29) = 11;

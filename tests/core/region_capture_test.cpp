@@ -2,6 +2,7 @@
 // and against an independent shortest-path formulation on random ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <limits>
 #include <random>
@@ -13,8 +14,6 @@ namespace dyeland {
 namespace {
 
 using testing::BoardFromText;
-using testing::CountOf;
-using testing::MarksToText;
 
 constexpr int Target = 9;  // '1' in board text
 
@@ -34,17 +33,15 @@ Grid BoardWithRun(int x, int y, int dx, int dy, int length) {
     return colors;
 }
 
-struct RunCase {
-    const char* name;
-    SweepOrder order;
-    int x, y, dx, dy, length;
-    int captured;  // cells of the run the growth takes
-};
-
 // Runs in the sweep's own directions cost nothing; runs against them gain one cell a sweep,
 // the first cell being free, so 20 sweeps take exactly 20 cells.
 TEST(GrowRegion, StraightRunsReachAsFarAsTheSweepOrderAllows) {
-    const RunCase cases[] = {
+    const struct {
+        const char* name;
+        SweepOrder order;
+        int x, y, dx, dy, length;
+        int captured;  // cells of the run the growth takes
+    } cases[] = {
         {"player right", SweepOrder::Player, 0, 29, 1, 0, 29, 29},
         {"player up", SweepOrder::Player, 0, 29, 0, -1, 29, 29},
         {"player left", SweepOrder::Player, 29, 10, -1, 0, 25, 20},
@@ -55,11 +52,11 @@ TEST(GrowRegion, StraightRunsReachAsFarAsTheSweepOrderAllows) {
         {"computer up", SweepOrder::Computer, 7, 29, 0, -1, 25, 20},
         {"short run against", SweepOrder::Computer, 0, 12, 1, 0, 20, 20},
     };
-    for (const RunCase& c : cases) {
+    for (const auto& c : cases) {
         Grid colors = BoardWithRun(c.x, c.y, c.dx, c.dy, c.length);
         Grid marks = OneMark(c.x, c.y);
         GrowRegion(marks, colors, Target, c.order);
-        EXPECT_EQ(CountOf(marks), 1 + c.captured) << c.name << "\n" << MarksToText(marks);
+        EXPECT_EQ(CountMarks(marks), 1 + c.captured) << c.name << ::testing::PrintToString(marks);
         for (int i = 1; i <= c.captured; ++i) {
             EXPECT_EQ(marks(c.x + c.dx * i, c.y + c.dy * i), Marked) << c.name << " cell " << i;
         }
@@ -71,89 +68,52 @@ TEST(GrowRegion, StraightRunsReachAsFarAsTheSweepOrderAllows) {
 TEST(GrowRegion, WindingCorridorIsContinuedByTheNextGrowth) {
     // From the start cell (0, 29) up column 0 to the top, right along row 0 to column 29,
     // down column 29 to row 29, then left along row 29 back to column 2.
-    Grid colors = BoardFromText(R"(
-        111111111111111111111111111111
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        100000000000000000000000000001
-        101111111111111111111111111111
-    )");
+    Grid colors;
+    colors.Fill(8);
+    for (int i = 0; i < BoardSide; ++i)
+        colors(0, i) = colors(i, 0) = colors(29, i) = colors(std::max(i, 2), 29) = Target;
     Grid marks = OneMark(0, 29);
     GrowRegion(marks, colors, Target, SweepOrder::Player);
     // Up and right are free; down column 29 costs a sweep a cell (the first step free).
-    EXPECT_EQ(marks(29, 0), Marked);
     EXPECT_EQ(marks(29, 20), Marked);
-    EXPECT_NE(marks(29, 21), Marked) << MarksToText(marks);
-    const int afterFirst = CountOf(marks);
-    EXPECT_EQ(afterFirst, 1 + 29 + 29 + 20);
+    EXPECT_NE(marks(29, 21), Marked) << ::testing::PrintToString(marks);
+    EXPECT_EQ(CountMarks(marks), 1 + 29 + 29 + 20);
 
     GrowRegion(marks, colors, Target, SweepOrder::Player);
     // Nine sweeps finish column 29; the other eleven take row 29 leftwards, one cell each.
-    EXPECT_EQ(marks(29, 29), Marked);
     EXPECT_EQ(marks(18, 29), Marked);
-    EXPECT_NE(marks(17, 29), Marked) << MarksToText(marks);
+    EXPECT_NE(marks(17, 29), Marked) << ::testing::PrintToString(marks);
 
     GrowRegion(marks, colors, Target, SweepOrder::Player);
-    EXPECT_EQ(CountOf(marks), 1 + 29 + 29 + 29 + 27);
+    EXPECT_EQ(CountMarks(marks), 1 + 29 + 29 + 29 + 27);
     EXPECT_NE(marks(1, 29), Marked);  // colour 8, never taken
 }
 
-// Only edge neighbours join; every marked cell spreads whatever its own colour; other grids
-// play no part.
+// Only edge neighbours join, and every marked cell spreads whatever its own colour.
 TEST(GrowRegion, TakesEdgeNeighboursOfTheTargetColourOnly) {
     Grid colors = BoardFromText(R"(
         0000000
         0001000
         0020000
         0003100
-        0000000
     )");
     Grid marks = OneMark(2, 2);  // colour 10, not the target: it spreads all the same
     GrowRegion(marks, colors, Target, SweepOrder::Player);
-    EXPECT_NE(marks(3, 1), Marked) << "diagonal neighbour";
-    EXPECT_NE(marks(4, 3), Marked) << "only touches a cell of another colour";
-    EXPECT_EQ(CountOf(marks), 1);
+    EXPECT_EQ(marks, OneMark(2, 2)) << "(3, 1) is diagonal, (4, 3) touches only colour 11";
 
     colors(2, 1) = Target;  // now (3, 1) is reached through an edge path
     GrowRegion(marks, colors, Target, SweepOrder::Computer);
-    EXPECT_EQ(marks(2, 1), Marked);
-    EXPECT_EQ(marks(3, 1), Marked);
-    EXPECT_EQ(CountOf(marks), 3);
+    EXPECT_EQ(marks, testing::MarksFromText("...\n..##\n..#"));
 }
 
+// Marks are never cleared, and a cell of the other side's region joins like any other.
 TEST(GrowRegion, NeverClearsAMarkAndIgnoresTheOtherSidesCells) {
     Grid colors;
     colors.Fill(Target);
     Grid marks = OneMark(0, 29);
-    marks(20, 3) = Marked;  // a mark far away, on a cell of the target colour too
+    marks(20, 3) = Marked;
     GrowRegion(marks, colors, Target, SweepOrder::Player);
-    // With one colour everywhere the whole board joins, the other side's corner included.
-    EXPECT_EQ(CountOf(marks), CellCount);
+    EXPECT_EQ(CountMarks(marks), CellCount) << "the computer's corner (29, 0) included";
 }
 
 // An independent formulation: a cell that first spreads in sweep s marks a neighbour that
@@ -217,10 +177,8 @@ TEST(GrowRegion, AgreesWithAShortestPathFormulationOnRandomBoards) {
 
         Grid expected = ReferenceGrowth(marks, colors, target, order);
         GrowRegion(marks, colors, target, order);
-        ASSERT_EQ(marks, expected) << "round " << round << "\n"
-                                   << testing::BoardToText(colors) << "\ngot\n"
-                                   << MarksToText(marks) << "\nexpected\n"
-                                   << MarksToText(expected);
+        ASSERT_EQ(marks, expected)
+            << "round " << round << " on" << ::testing::PrintToString(colors);
     }
 }
 
@@ -233,13 +191,9 @@ TEST(PaintRegion, RecoloursAndCountsEveryMarkedCell) {
     Grid marks = testing::MarksFromText("#..#\n.#..\n");
     marks(29, 29) = Marked;
     EXPECT_EQ(PaintRegion(marks, colors, 12), 4);
-    EXPECT_EQ(colors(0, 0), 12);
-    EXPECT_EQ(colors(3, 0), 12);
-    EXPECT_EQ(colors(1, 1), 12);
-    EXPECT_EQ(colors(29, 29), 12);
-    EXPECT_EQ(colors(1, 0), 9);
-    EXPECT_EQ(colors(0, 1), 12);
-    EXPECT_EQ(colors(2, 1), 14);
+    Grid expected = BoardFromText("4124\n4467\n");
+    expected(29, 29) = 12;
+    EXPECT_EQ(colors, expected);
 }
 
 }  // namespace

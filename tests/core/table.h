@@ -1,5 +1,6 @@
 // A game on a fake window for the core's tests, with ways to deal it a chosen board or to set
-// up a position in the middle of a game.
+// up a position in the middle of a game; and the checks and the scripted player that the
+// whole-game tests on the fake and on the real window share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "board_text.h"
 #include "fake_host.h"
 #include "game/game.h"
+#include "turns/region_capture.h"
 
 namespace dyeland::testing {
 
@@ -42,9 +44,9 @@ inline Grid Together(Grid a, const Grid& b) {
 // marked cell shows the side's colour.
 inline ::testing::AssertionResult RegionIsPainted(const Grid& marks, const Grid& colors, int colour,
                                                   int count) {
-    if (CountOf(marks) != count) {
+    if (CountMarks(marks) != count) {
         return ::testing::AssertionFailure()
-               << "count " << count << " but " << CountOf(marks) << " marks";
+               << "count " << count << " but " << CountMarks(marks) << " marks";
     }
     for (int i = 0; i < CellCount; ++i) {
         if (marks.cells[i] == Marked && colors.cells[i] != colour) {
@@ -54,6 +56,36 @@ inline ::testing::AssertionResult RegionIsPainted(const Grid& marks, const Grid&
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// Every cell holds a colour of 8 to 15, or 0 where a move before the player's first pick
+// painted black.
+inline ::testing::AssertionResult BoardIsPlayable(const Grid& colors, bool blackAllowed = false) {
+    for (int i = 0; i < CellCount; ++i) {
+        const int c = colors.cells[i];
+        if ((c < FirstColour || c > LastColour) && !(c == 0 && blackAllowed)) {
+            return ::testing::AssertionFailure()
+                   << "cell (" << i % BoardSide << ", " << i / BoardSide << ") holds " << c;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// The colour a scripted player picks: the one that grows its region most (or, when meek, least),
+// never the computer's.
+inline int ScriptedPick(const GameState& s, bool greedy = true) {
+    int best = -1, bestGain = 0;
+    for (int colour = FirstColour; colour <= LastColour; ++colour) {
+        if (colour == s.ComputerColor) continue;
+        Grid marks = s.PlayerMarks;
+        GrowRegion(marks, s.Colors, colour, SweepOrder::Player);
+        const int gain = CountMarks(marks);
+        if (best < 0 || (greedy ? gain > bestGain : gain < bestGain)) {
+            best = colour;
+            bestGain = gain;
+        }
+    }
+    return best;
 }
 
 struct Table {
@@ -88,6 +120,23 @@ struct Table {
         s.PlayerColor = static_cast<std::int16_t>(playerColour);
         s.ComputerColor = computerColour;
         s.OpeningMoves = 5;
+    }
+
+    // The player's region is the 450 cells of the left half and one cell of colour 11 touches it
+    // (every other cell holds 0): picker 3 wins, picker 2 leaves exactly half the board.
+    void PlayerAtTheEdge() {
+        Position(BoardFromText("...............3", 0), Block(0, 0, 14, 29), Block(29, 29, 29, 29),
+                 0, 12);
+        s.ComputerCount = 300;
+    }
+
+    // The computer's region is the 450 cells of the right half and, with oneMore, one cell of
+    // colour 9 touches it (every other cell holds 0); the player holds 200 cells.
+    void ComputerAtTheEdge(bool oneMore = true) {
+        Position(BoardFromText(oneMore ? "..............1" : "", 0), Block(0, 29, 0, 29),
+                 Block(15, 0, 29, 29), 10, 12);
+        s.PlayerCount = 200;
+        s.PlayerTurn = false;
     }
 
     // A picker whose colour the computer does not hold.

@@ -6,38 +6,12 @@
 
 #include "game/high_score_file.h"
 #include "table.h"
-#include "turns/region_capture.h"
 
 namespace dyeland {
 namespace {
 
 using testing::RegionIsPainted;
 using testing::Table;
-
-// The player takes the colour that gains the most cells, or the one that gains the fewest.
-enum class Player { Greedy, Meek };
-
-int PlayerPick(const GameState& s, Player player) {
-    int best = -1, bestGain = 0;
-    for (int colour = FirstColour; colour <= LastColour; ++colour) {
-        if (colour == s.ComputerColor) continue;
-        Grid marks = s.PlayerMarks;
-        GrowRegion(marks, s.Colors, colour, SweepOrder::Player);
-        const int gain = CountMarks(marks);
-        if (best < 0 || (player == Player::Greedy ? gain > bestGain : gain < bestGain)) {
-            best = colour;
-            bestGain = gain;
-        }
-    }
-    return best - FirstColour;
-}
-
-bool OnlyPlayableColours(const Grid& colors) {
-    for (auto c : colors.cells) {
-        if (c < FirstColour || c > LastColour) return false;
-    }
-    return true;
-}
 
 int ExpectedScore(const GameState& s) {
     return s.ClassicGame ? s.PlayerCount - s.ComputerCount : s.PlayerCount + 500 - s.ComputerCount;
@@ -46,13 +20,11 @@ int ExpectedScore(const GameState& s) {
 // Checks one side right after its own move; the other side's region may lag behind.
 void CheckMover(const GameState& s, bool player, int move) {
     const std::string when = (player ? "player, move " : "computer, move ") + std::to_string(move);
-    if (player) {
-        EXPECT_TRUE(RegionIsPainted(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount)) << when;
-    } else {
-        EXPECT_TRUE(RegionIsPainted(s.ComputerMarks, s.Colors, s.ComputerColor, s.ComputerCount))
-            << when;
-    }
-    EXPECT_TRUE(OnlyPlayableColours(s.Colors)) << when;
+    EXPECT_TRUE(player
+                    ? RegionIsPainted(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount)
+                    : RegionIsPainted(s.ComputerMarks, s.Colors, s.ComputerColor, s.ComputerCount))
+        << when;
+    EXPECT_TRUE(testing::BoardIsPlayable(s.Colors)) << when;
     EXPECT_EQ(s.Score, ExpectedScore(s)) << when;
 }
 
@@ -62,7 +34,7 @@ struct Result {
 };
 
 // Plays one game from the variant's menu command to the question that ends it, answered No.
-Result PlayOut(Table& t, bool classic, Player player) {
+Result PlayOut(Table& t, bool classic, bool greedy) {
     classic ? t.game.mnuClassic_Click() : t.game.mnuCenture_Click();
     Result result;
     bool playerMoving = false;
@@ -79,7 +51,7 @@ Result PlayOut(Table& t, bool classic, Player player) {
     while (!t.game.Ended() && result.moves < 300) {
         ++result.moves;
         playerMoving = true;
-        t.game.sPicture9_Click(PlayerPick(t.s, player));
+        t.game.sPicture9_Click(testing::ScriptedPick(t.s, greedy) - FirstColour);
         if (!t.game.Ended()) CheckMover(t.s, false, result.moves);
     }
     return result;
@@ -101,24 +73,21 @@ Grid LeftColumnsOneColour() {
 }
 
 TEST(WholeGame, EachSideWinsInBothVariants) {
-    struct Case {
+    const struct {
         const char* name;
-        bool classic;
-        Player player;
+        bool classic, greedy;
         std::uint64_t seed;
-        bool dealLeftColumns;
-        bool playerWins;
+        bool dealLeftColumns, playerWins;
+    } cases[] = {
+        {"classic, greedy player", true, true, 1, false, true},
+        {"classic, meek player", true, false, 2, false, false},
+        {"centre, greedy player", false, true, 1, false, false},
+        {"centre, greedy player on a friendly board", false, true, 1, true, true},
     };
-    const Case cases[] = {
-        {"classic, greedy player", true, Player::Greedy, 1, false, true},
-        {"classic, meek player", true, Player::Meek, 2, false, false},
-        {"centre, greedy player", false, Player::Greedy, 1, false, false},
-        {"centre, greedy player on a friendly board", false, Player::Greedy, 1, true, true},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Table t(c.seed);
         if (c.dealLeftColumns) t.QueueBoard(LeftColumnsOneColour());
-        const Result r = PlayOut(t, c.classic, c.player);
+        const Result r = PlayOut(t, c.classic, c.greedy);
         ASSERT_TRUE(t.game.Ended()) << c.name << ": no end after " << r.moves << " moves";
         EXPECT_EQ(r.playerWon, c.playerWins) << c.name;
         EXPECT_EQ(t.host.questions.size(), 1u) << c.name;

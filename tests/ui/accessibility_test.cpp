@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QLabel>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,26 +71,20 @@ TEST(ScreenReader, EveryControlOfEveryWindowIsNamedAndDescribed) {
     Form1 form;
     form.show();
     const auto tree = TreeOf(form);
-    QStringList controls = {"Image1",       "Label4",   "Label5", "Label9",   "Label6",   "Label7",
-                            "Label10",      "Picture1", "Frame2", "cmdStart", "Command2", "cmdStep",
-                            "cmdOppoStart", "Label1",   "Label2", "Label3",   "Label8"};
-    for (int k = 0; k < 8; ++k)
-        controls << QString("sPicture9_%1").arg(k);
+    QStringList controls;
+    for (const QWidget* control : form.centralWidget()->findChildren<QWidget*>())
+        controls << control->objectName();
+    ASSERT_EQ(controls.size(), 25);  // the 17 controls of the layout and the 8 pickers
     ASSERT_NO_FATAL_FAILURE(ExpectNamedAndDescribed(tree, controls));
 
-    QStringList pickers;
     for (int k = 0; k < 8; ++k) {
         QAccessibleInterface* picker = tree.value(QString("sPicture9_%1").arg(k));
-        ASSERT_NE(picker, nullptr);
-        pickers << picker->text(QAccessible::Name);
+        EXPECT_EQ(picker->text(QAccessible::Name), ColourNames[k]);
         EXPECT_EQ(picker->role(), QAccessible::Button) << k;
         EXPECT_TRUE(picker->text(QAccessible::Description).contains(ColourNames[k])) << k;
     }
-    EXPECT_EQ(pickers, ColourNames);
 
     // Buttons are named by their captions, also when the game changes one.
-    EXPECT_EQ(tree["cmdStep"]->text(QAccessible::Name), "Step");
-    EXPECT_EQ(tree["cmdOppoStart"]->text(QAccessible::Name), "OppoStart");
     form.SetCaption(Caption::cmdStart, "New game");
     EXPECT_EQ(tree["cmdStart"]->text(QAccessible::Name), "New game");
 
@@ -120,23 +113,20 @@ TEST(ScreenReader, ValueBoxesGiveTheirRoleAndTheNewestValue) {
         return QAccessible::queryAccessibleInterface(Control(form, name));
     };
     QAccessibleInterface* player = value("Label6");
+    QAccessibleInterface* high = value("Label10");
+    EXPECT_EQ(high->text(QAccessible::Value), "");
     form.game.state.PlayerCount = 123;
     form.game.state.ComputerCount = 45;
     form.Timer1_Timer();
+    Control<QPushButton>(form, "cmdStart")->click();
     EXPECT_EQ(player->text(QAccessible::Name), "Player cells");
     EXPECT_EQ(player->role(), QAccessible::StaticText);
     EXPECT_EQ(player->text(QAccessible::Value), "123");
     ASSERT_NE(player->valueInterface(), nullptr);
     EXPECT_EQ(player->valueInterface()->currentValue().toInt(), 123);
-    EXPECT_EQ(value("Label7")->text(QAccessible::Name), "Computer cells");
     EXPECT_EQ(value("Label7")->text(QAccessible::Value), "45");
-
-    QAccessibleInterface* high = value("Label10");
-    EXPECT_EQ(high->text(QAccessible::Value), "");
-    Control<QPushButton>(form, "cmdStart")->click();
     EXPECT_EQ(high->text(QAccessible::Name), "High score");
-    EXPECT_EQ(high->text(QAccessible::Value), Control<QLabel>(form, "Label10")->text());
-    EXPECT_FALSE(high->text(QAccessible::Value).isEmpty());
+    EXPECT_EQ(high->text(QAccessible::Value), "0");
 }
 
 // Space, Return and the keypad's Enter on a focused picker play its colour, as a screen
@@ -176,7 +166,7 @@ TEST(PickerKeyboard, TabReachesThePickersAndSpaceOrEnterPlaysTheFocusedOne) {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             box->button(QMessageBox::No)->click();
     });
-    form.AskYesNo("Do you want new games ?", "Dyeland");
+    EXPECT_FALSE(form.AskYesNo("Do you want new games ?", "Dyeland"));
     EXPECT_EQ(form.game.state.PlayerColor, 9);
 }
 

@@ -1,16 +1,20 @@
 // The real file access of the high-score file, in throwaway folders: whatever sits under the
-// name "res", the game gets bytes or a reason, never a hang, a crash or a stray file.
+// name "res", the game gets bytes or a reason, never a hang, a crash, a torn or a stray file.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <grp.h>
@@ -26,18 +30,19 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
+using Names = std::set<std::string>;
 
-Bytes Sequence(std::size_t n) {
+Bytes Sequence(std::size_t n, unsigned char first = 1) {
     Bytes bytes(n);
     for (std::size_t i = 0; i < n; ++i)
-        bytes[i] = static_cast<unsigned char>(i + 1);
+        bytes[i] = static_cast<unsigned char>(first + i);
     return bytes;
 }
 
 void WriteFile(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes FileBytes(const fs::path& path) {
@@ -45,11 +50,10 @@ Bytes FileBytes(const fs::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::set<std::string> Entries(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
+Names Entries(const fs::path& folder) {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
-    }
     return names;
 }
 
@@ -58,77 +62,55 @@ class WorkingDirFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        previous_ = fs::current_path();
         folder_ = fs::path(dir_.path().toStdString());
         fs::current_path(folder_);
     }
     void TearDown() override { fs::current_path(previous_); }
 
     QTemporaryDir dir_;
-    fs::path previous_;
+    const fs::path previous_ = fs::current_path();
     fs::path folder_;
 };
 
-TEST_F(WorkingDirFilesTest, AMissingFileIsCreatedEmpty) {
-    FileContents read = WorkingDirFiles::Read("res", 20);
-    EXPECT_EQ(read.error, "");
-    EXPECT_TRUE(read.bytes.empty());
-    EXPECT_TRUE(fs::is_regular_file(folder_ / "res"));
-    EXPECT_EQ(fs::file_size(folder_ / "res"), 0u);
+// A missing file is created empty; a read gives what is there, up to the limit.
+TEST_F(WorkingDirFilesTest, AReadGivesTheFilesStartAndCreatesAMissingFile) {
+    for (auto [size, expected] : {std::pair{-1, 0}, {7, 7}, {5000, 20}}) {
+        if (size >= 0) WriteFile("res", Sequence(static_cast<std::size_t>(size)));
+        FileContents read = WorkingDirFiles::Read("res", 20);
+        EXPECT_EQ(read.error, "") << size;
+        EXPECT_EQ(read.bytes, Sequence(static_cast<std::size_t>(expected))) << size;
+        EXPECT_EQ(fs::file_size(folder_ / "res"), static_cast<std::uintmax_t>(std::max(size, 0)));
+    }
 }
 
-TEST_F(WorkingDirFilesTest, AShortFileReadsWhatIsThereAndALongOneOnlyItsStart) {
-    WriteFile("res", Sequence(7));
-    FileContents shortRead = WorkingDirFiles::Read("res", 20);
-    EXPECT_EQ(shortRead.error, "");
-    EXPECT_EQ(shortRead.bytes, Sequence(7));
-
-    WriteFile("res", Sequence(5000));
-    FileContents longRead = WorkingDirFiles::Read("res", 20);
-    EXPECT_EQ(longRead.error, "");
-    EXPECT_EQ(longRead.bytes, Sequence(20));
-}
-
-TEST_F(WorkingDirFilesTest, AFolderNamedResFailsEveryAccessWithAReason) {
+// Whatever else sits under the name is never read: a FIFO (opening one for reading waits for a
+// writer that never comes, and the game would freeze), a device (/dev/zero would read as a
+// full file of zero records) or a folder, which no change may touch either.
+TEST_F(WorkingDirFilesTest, AnythingButAFileFailsWithAReason) {
+    ASSERT_EQ(::mkfifo("fifo", 0666), 0);
+    fs::create_symlink("/dev/zero", "device");
     fs::create_directory("res");
-    FileContents read = WorkingDirFiles::Read("res", 20);
-    EXPECT_NE(read.error, "");
-    EXPECT_TRUE(read.bytes.empty());
+    for (const char* name : {"fifo", "device", "res"}) {
+        ::alarm(10);  // a hang here should fail the run rather than stall it
+        FileContents read = WorkingDirFiles::Read(name, 20);
+        ::alarm(0);
+        EXPECT_NE(read.error, "") << name;
+        EXPECT_TRUE(read.bytes.empty()) << name;
+    }
     EXPECT_NE(WorkingDirFiles::Replace("res", Sequence(20)), "");
     EXPECT_NE(WorkingDirFiles::Remove("res"), "");
     EXPECT_TRUE(fs::is_directory("res"));
-    EXPECT_EQ(Entries(folder_), std::set<std::string>{"res"});
+    EXPECT_EQ(Entries(folder_), (Names{"device", "fifo", "res"}));
 }
 
-// Opening a FIFO for reading waits for a writer that never comes: the game would freeze.
-TEST_F(WorkingDirFilesTest, AFifoOrADeviceIsRefusedWithoutBeingRead) {
-    ASSERT_EQ(::mkfifo("res", 0666), 0);
-    // A hang here should fail the run rather than stall it.
-    ::alarm(10);
-    FileContents fifo = WorkingDirFiles::Read("res", 20);
-    ::alarm(0);
-    EXPECT_NE(fifo.error, "");
-    EXPECT_TRUE(fifo.bytes.empty());
-    EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
-
-    // /dev/zero would read as a full file of zero records.
-    fs::create_symlink("/dev/zero", "res");
-    FileContents device = WorkingDirFiles::Read("res", 20);
-    EXPECT_NE(device.error, "");
-    EXPECT_TRUE(device.bytes.empty());
-}
-
-TEST_F(WorkingDirFilesTest, ReplaceLeavesExactlyTheNewBytesAndNoOtherFile) {
+// A replace leaves exactly the new bytes and no other file; removing a file that is not there
+// is no error.
+TEST_F(WorkingDirFilesTest, ReplaceAndRemoveLeaveNoOtherFile) {
     EXPECT_EQ(WorkingDirFiles::Replace("res", Sequence(20)), "");
     EXPECT_EQ(FileBytes("res"), Sequence(20));
     EXPECT_EQ(WorkingDirFiles::Replace("res", Sequence(10)), "");
     EXPECT_EQ(FileBytes("res"), Sequence(10));
-    EXPECT_EQ(WorkingDirFiles::Read("res", 20).bytes, Sequence(10));
-    EXPECT_EQ(Entries(folder_), std::set<std::string>{"res"});
-}
-
-TEST_F(WorkingDirFilesTest, RemovingAMissingFileIsNoError) {
-    WriteFile("res", Sequence(20));
+    EXPECT_EQ(Entries(folder_), Names{"res"});
     EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
     EXPECT_FALSE(fs::exists("res"));
     EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
@@ -147,10 +129,8 @@ std::string AsNobody(const std::function<std::string()>& check) {
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
             result = "skip: cannot become nobody";
-        } else if (::geteuid() == 0) {
-            result = "skip: still root";
         } else {
-            result = check();
+            result = ::geteuid() == 0 ? "skip: still root" : check();
         }
         ssize_t written = ::write(pipeEnds[1], result.data(), result.size());
         ::_exit(written == static_cast<ssize_t>(result.size()) ? 0 : 1);
@@ -168,50 +148,83 @@ std::string AsNobody(const std::function<std::string()>& check) {
     return result;
 }
 
-// A folder the player may not write to: reads of what is there work, every change fails
+// A folder the player may not write to: a read of what is there works, every change fails
 // with a reason and leaves the folder as it was.
 TEST_F(WorkingDirFilesTest, AReadOnlyFolderFailsCleanly) {
-    fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                 fs::perms::others_read | fs::perms::others_exec);
-    const fs::path empty = folder_ / "empty";
-    const fs::path filled = folder_ / "filled";
-    fs::create_directory(empty);
-    fs::create_directory(filled);
-    WriteFile(filled / "res", Sequence(20));
+    using fs::perms;
+    const fs::path locked = folder_ / "locked";
+    fs::create_directory(locked);
+    WriteFile(locked / "res", Sequence(20));
     // Writable by anyone, so only the folder stands in the way of a write in place.
-    fs::permissions(filled / "res", fs::perms::all & ~fs::perms::owner_exec &
-                                        ~fs::perms::group_exec & ~fs::perms::others_exec);
-    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
-    fs::permissions(empty, readOnly);
-    fs::permissions(filled, readOnly);
+    fs::permissions(locked / "res",
+                    perms::all & ~perms::owner_exec & ~perms::group_exec & ~perms::others_exec);
+    fs::permissions(locked, perms::owner_read | perms::owner_exec | perms::group_read |
+                                perms::group_exec | perms::others_read | perms::others_exec);
+    fs::permissions(folder_, perms::others_exec, fs::perm_options::add);
 
     std::string failures = AsNobody([&] {
+        if (::chdir(locked.c_str()) != 0)
+            return std::string("skip: nobody cannot reach the folder");
         std::string f;
         auto expect = [&f](bool ok, const char* what) {
             if (!ok) f += std::string(what) + "\n";
         };
-        if (::chdir(empty.c_str()) != 0) return std::string("skip: nobody cannot reach the folder");
-        FileContents missing = WorkingDirFiles::Read("res", 20);
-        expect(!missing.error.empty() && missing.bytes.empty(), "creating res did not fail");
-        expect(!WorkingDirFiles::Replace("res", Sequence(20)).empty(), "replace into empty worked");
-        expect(WorkingDirFiles::Remove("res").empty(), "removing a missing res failed");
-
-        if (::chdir(filled.c_str()) != 0)
-            return std::string("skip: nobody cannot reach the folder");
+        FileContents missing = WorkingDirFiles::Read("missing", 20);
+        expect(!missing.error.empty() && missing.bytes.empty(), "creating a file did not fail");
+        expect(!WorkingDirFiles::Replace("missing", Sequence(20)).empty(), "a new file was made");
+        expect(WorkingDirFiles::Remove("missing").empty(), "removing a missing file failed");
         FileContents there = WorkingDirFiles::Read("res", 20);
         expect(there.error.empty() && there.bytes == Sequence(20), "reading res failed");
         expect(!WorkingDirFiles::Replace("res", Sequence(10)).empty(), "replace worked");
         expect(!WorkingDirFiles::Remove("res").empty(), "remove worked");
         return f;
     });
-    fs::permissions(empty, fs::perms::owner_all);
-    fs::permissions(filled, fs::perms::owner_all);
+    fs::permissions(locked, perms::owner_all);
     if (failures.rfind("skip:", 0) == 0) GTEST_SKIP() << failures;
     EXPECT_EQ(failures, "");
-    EXPECT_EQ(Entries(empty), std::set<std::string>{});
-    EXPECT_EQ(Entries(filled), std::set<std::string>{"res"});
-    EXPECT_EQ(FileBytes(filled / "res"), Sequence(20));
+    EXPECT_EQ(Entries(locked), Names{"res"});
+    EXPECT_EQ(FileBytes(locked / "res"), Sequence(20));
+}
+
+// A child saves two contents in turn until it is killed at a random moment; whatever moment
+// it was, the file must hold one of the two whole. DYELAND_CRASH_SEED repeats a run's kill
+// times.
+TEST_F(WorkingDirFilesTest, AKilledSaveLeavesTheOldOrTheNewFile) {
+    const Bytes first = Sequence(20, 0x10), second = Sequence(20, 0xA0);
+    ASSERT_EQ(WorkingDirFiles::Replace("res", first), "");
+    const char* given = std::getenv("DYELAND_CRASH_SEED");
+    const unsigned seed =
+        given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : std::random_device{}();
+    std::cout << "kill times from seed " << seed << " (set DYELAND_CRASH_SEED to repeat)\n";
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 3000);
+
+    for (int kill = 0; kill < 200; ++kill) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Tell the parent the saves begin, so the kill lands among them and not in fork.
+            char go = 1;
+            if (::write(ready[1], &go, 1) != 1) ::_exit(1);
+            for (bool even = true;; even = !even)
+                WorkingDirFiles::Replace("res", even ? second : first);
+        }
+        ::close(ready[1]);
+        char go = 0;
+        ASSERT_EQ(::read(ready[0], &go, 1), 1);
+        ::close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped by itself";
+
+        const Bytes now = FileBytes("res");
+        ASSERT_TRUE(now == first || now == second) << "torn or missing after kill " << kill << " ("
+                                                   << now.size() << " bytes), seed " << seed;
+    }
 }
 
 }  // namespace
