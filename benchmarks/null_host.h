@@ -27,9 +27,7 @@ public:
     void EndProgram() override {}
     double Rnd() override { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
     FileContents ReadFile(std::string_view, std::size_t) override { return {}; }
-    std::string ReplaceFile(std::string_view, std::span<const unsigned char>) override {
-        return {};
-    }
+    std::string UpdateFile(std::string_view, std::size_t, const FileChange&) override { return {}; }
     std::string RemoveFile(std::string_view) override { return {}; }
 
 private:

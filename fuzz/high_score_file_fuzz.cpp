@@ -19,8 +19,9 @@ public:
         std::size_t n = std::min(maxBytes, file.size());
         return {{file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n)}, {}};
     }
-    std::string ReplaceFile(std::string_view, std::span<const unsigned char> bytes) override {
-        file.assign(bytes.begin(), bytes.end());
+    std::string UpdateFile(std::string_view, std::size_t maxBytes,
+                           const dyeland::Host::FileChange& change) override {
+        if (auto next = change(ReadFile({}, maxBytes).bytes)) file = std::move(*next);
         return {};
     }
 };

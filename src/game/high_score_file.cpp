@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "game/game.h"
@@ -89,11 +90,14 @@ void Game::SaveHighScore() {
         Warn(SaveFailure(file.error));
         return;
     }
-    // Another copy of the game in this folder may have stored a better score since our read.
-    if (!(buffer > ReadRecord(file.bytes, record))) return;
-
-    std::string error =
-        host_.ReplaceFile(HighScoreFileName, WithRecord(file.bytes, record, buffer));
+    // Another copy of the game in this folder may have stored a better score since our read;
+    // the decision is taken again on what the file holds at the moment it is replaced.
+    std::string error = host_.UpdateFile(
+        HighScoreFileName, HighScoreFileSize,
+        [&](std::span<const unsigned char> current) -> std::optional<std::vector<unsigned char>> {
+            if (!(buffer > ReadRecord(current, record))) return std::nullopt;
+            return WithRecord(current, record, buffer);
+        });
     if (!error.empty()) Warn(SaveFailure(error));
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,9 +57,14 @@ public:
     // Files in the working directory, by bare name.
     // Reads at most maxBytes; a missing file is created empty first.
     virtual FileContents ReadFile(std::string_view name, std::size_t maxBytes) = 0;
-    // Replaces the whole file atomically; returns the system's reason on failure, else "".
-    virtual std::string ReplaceFile(std::string_view name,
-                                    std::span<const unsigned char> bytes) = 0;
+    // The new content of a file, worked out from its current first bytes; nullopt keeps it.
+    using FileChange = std::function<std::optional<std::vector<unsigned char>>(
+        std::span<const unsigned char> current)>;
+    // Reads at most maxBytes of the file and replaces the whole file atomically with what change
+    // makes of them, with no other copy of the game changing it in between. Returns "" when that
+    // worked or nothing needed changing, else the reason nothing was changed.
+    virtual std::string UpdateFile(std::string_view name, std::size_t maxBytes,
+                                   const FileChange& change) = 0;
     // Removes the file; a file that does not exist is not an error. Returns "" or the reason.
     virtual std::string RemoveFile(std::string_view name) = 0;
 };

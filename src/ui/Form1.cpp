@@ -393,8 +393,9 @@ FileContents Form1::ReadFile(std::string_view name, std::size_t maxBytes) {
     return WorkingDirFiles::Read(name, maxBytes);
 }
 
-std::string Form1::ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) {
-    return WorkingDirFiles::Replace(name, bytes);
+std::string Form1::UpdateFile(std::string_view name, std::size_t maxBytes,
+                              const FileChange& change) {
+    return WorkingDirFiles::Update(name, maxBytes, change);
 }
 
 std::string Form1::RemoveFile(std::string_view name) {

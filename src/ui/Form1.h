@@ -53,7 +53,8 @@ public:
     void EndProgram() override;
     double Rnd() override;
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override;
-    std::string ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) override;
+    std::string UpdateFile(std::string_view name, std::size_t maxBytes,
+                           const FileChange& change) override;
     std::string RemoveFile(std::string_view name) override;
 
     // The tick handlers the timers call; a test calls them just the same.

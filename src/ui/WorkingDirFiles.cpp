@@ -1,21 +1,36 @@
-// Files in the working directory for the high-score file: a read that neither blocks nor
-// crashes on whatever sits under the name, an atomic replace, and a remove.
+// Files in the working directory for the high-score file. Everything goes through descriptors
+// and byte names, so no folder name is ever converted, and every system call is checked: a save
+// that cannot be finished leaves the old file exactly as it was and says why.
 #include "WorkingDirFiles.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <cerrno>
+#include <chrono>
+#include <climits>
 #include <string>
 #include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace dyeland {
 
 namespace {
+
+// A link can point at another; a loop of them must end somewhere.
+constexpr int MaxLinks = 8;
+// How long a save waits for another copy of the game saving in the same folder.
+constexpr auto LockPatience = std::chrono::seconds(1);
+constexpr auto LockRetry = std::chrono::milliseconds(2);
+// The new content is written under this name beside the file, then renamed over it. A save
+// that was killed leaves it behind, and the next save starts by removing it.
+constexpr std::string_view TemporarySuffix = ".saving";
+
+const std::string DanglingLink = "it is a link to a file that does not exist";
 
 std::string Reason(int error) {
     return std::system_category().message(error);
@@ -25,71 +40,181 @@ std::string NotRegular(const struct stat& info) {
     return S_ISDIR(info.st_mode) ? Reason(EISDIR) : std::string("Not a regular file");
 }
 
-// Closes the descriptor on every way out of Read.
+// Closes the descriptor on every way out.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
     ~Descriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
 };
 
+// Reads at most maxBytes from the start of an open file; "" or the reason.
+std::string ReadStart(int fd, std::size_t maxBytes, std::vector<unsigned char>& bytes) {
+    bytes.resize(maxBytes);
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        ssize_t n = ::read(fd, bytes.data() + filled, maxBytes - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return Reason(errno);
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    bytes.resize(filled);
+    return {};
+}
+
+// The file a name in the working directory finally stands for: the folder it lies in, open,
+// and its name there. A link is followed only to a regular file or to nothing in its own
+// folder, so a save replaces the file the link names and never creates one where a dangling
+// link points.
+struct Target {
+    Descriptor folder;
+    std::string name;
+};
+
+std::string Resolve(std::string_view name, Target& target) {
+    target.folder = Descriptor(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (target.folder.get() < 0) return Reason(errno);
+    target.name = std::string(name);
+    for (int links = 0;; ++links) {
+        struct stat info {};
+        if (::fstatat(target.folder.get(), target.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT) return Reason(errno);
+            return links == 0 ? std::string() : DanglingLink;
+        }
+        if (!S_ISLNK(info.st_mode)) return S_ISREG(info.st_mode) ? std::string() : NotRegular(info);
+        if (links == MaxLinks) return Reason(ELOOP);
+
+        std::string link(PATH_MAX, '\0');
+        ssize_t n =
+            ::readlinkat(target.folder.get(), target.name.c_str(), link.data(), link.size());
+        if (n < 0) return Reason(errno);
+        link.resize(static_cast<std::size_t>(n));
+        if (auto slash = link.rfind('/'); slash != std::string::npos) {
+            const std::string folder = slash == 0 ? "/" : link.substr(0, slash);
+            Descriptor next(
+                ::openat(target.folder.get(), folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (next.get() < 0) return errno == ENOENT ? DanglingLink : Reason(errno);
+            target.folder = std::move(next);
+            link.erase(0, slash + 1);
+        }
+        target.name = std::move(link);
+    }
+}
+
+// Two copies of the game saving in one folder take turns from the re-read to the rename. The
+// lock is on the folder itself: a rename leaves it in place, and it needs no file of its own.
+// Where the file system has no such locks nobody can hold one, so the save goes on without.
+std::string LockFolder(int folder) {
+    const auto giveUp = std::chrono::steady_clock::now() + LockPatience;
+    while (::flock(folder, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return {};
+        if (std::chrono::steady_clock::now() >= giveUp)
+            return "another copy of the game was saving its score in the same folder";
+        std::this_thread::sleep_for(LockRetry);
+    }
+    return {};
+}
+
+// Writes bytes under a temporary name beside the target, syncs it and renames it over the
+// target. Any failure before the rename removes the temporary file and leaves the target as
+// it was.
+std::string ReplaceWhole(const Target& target, const struct stat* old,
+                         const std::vector<unsigned char>& bytes) {
+    const int folder = target.folder.get();
+    const std::string temporary = target.name + std::string(TemporarySuffix);
+    if (::unlinkat(folder, temporary.c_str(), 0) != 0 && errno != ENOENT) return Reason(errno);
+    // O_EXCL also refuses a link planted under the temporary name.
+    Descriptor out(::openat(folder, temporary.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (out.get() < 0) return Reason(errno);
+    auto fail = [&](int error) {
+        out = Descriptor();
+        ::unlinkat(folder, temporary.c_str(), 0);
+        return Reason(error);
+    };
+    if (old && ::fchmod(out.get(), old->st_mode & 07777) != 0) return fail(errno);
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t n = ::write(out.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(errno);
+        if (n == 0) return fail(EIO);
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(out.get()) != 0) return fail(errno);
+    if (::close(out.release()) != 0) return fail(errno);
+    if (::renameat(folder, temporary.c_str(), folder, target.name.c_str()) != 0) return fail(errno);
+    // Without this the rename itself may not survive a power cut. Some file systems cannot
+    // sync a folder at all; there the rename is as safe as it gets.
+    if (::fsync(folder) != 0 && errno != EINVAL) return Reason(errno);
+    return {};
+}
+
 }  // namespace
 
 FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) {
     const std::string path(name);
-    // Opening a FIFO or a device for reading can block or have side effects, so only a
-    // regular file (or nothing, which is then created) is ever opened.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        return {{}, NotRegular(info)};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) return {{}, Reason(errno)};
+        // A missing file is created empty, as the game always has; O_EXCL never follows a link.
+        Descriptor fd(
+            ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
+        if (fd.get() >= 0) return {};
+        if (errno != EEXIST) return {{}, Reason(errno)};
     }
+    // Opening a FIFO or a device for reading can block or have side effects, so only a regular
+    // file is ever opened.
+    if (::stat(path.c_str(), &info) != 0)
+        return {{}, errno == ENOENT ? DanglingLink : Reason(errno)};
+    if (!S_ISREG(info.st_mode)) return {{}, NotRegular(info)};
     // O_NONBLOCK keeps a FIFO swapped in after the check from hanging the game.
-    Descriptor fd(
-        ::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) return {{}, Reason(errno)};
     if (::fstat(fd.get(), &info) != 0) return {{}, Reason(errno)};
     if (!S_ISREG(info.st_mode)) return {{}, NotRegular(info)};
-
     FileContents contents;
-    contents.bytes.resize(maxBytes);
-    std::size_t filled = 0;
-    while (filled < maxBytes) {
-        ssize_t n = ::read(fd.get(), contents.bytes.data() + filled, maxBytes - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {{}, Reason(errno)};
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
-    }
-    contents.bytes.resize(filled);
+    contents.error = ReadStart(fd.get(), maxBytes, contents.bytes);
+    if (!contents.error.empty()) contents.bytes.clear();
     return contents;
 }
 
-std::string WorkingDirFiles::Replace(std::string_view name, std::span<const unsigned char> bytes) {
-    QSaveFile file(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    // Writing in place when the folder refuses a new file would bring back torn files.
-    file.setDirectWriteFallback(false);
-    auto reason = [&file] {
-        std::string text = file.errorString().toStdString();
-        return text.empty() ? std::string("unknown error") : text;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return reason();
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        std::string text = reason();
-        file.cancelWriting();  // the destructor then drops the new file unrenamed
-        return text;
+std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
+                                    const Host::FileChange& change) {
+    Target target;
+    if (std::string error = Resolve(name, target); !error.empty()) return error;
+    if (std::string error = LockFolder(target.folder.get()); !error.empty()) return error;
+
+    // Read again under the lock: what is decided on is what gets replaced.
+    std::vector<unsigned char> current;
+    struct stat old {};
+    Descriptor in(::openat(target.folder.get(), target.name.c_str(),
+                           O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    if (in.get() < 0 && errno != ENOENT) return Reason(errno);
+    const bool exists = in.get() >= 0;
+    if (exists) {
+        if (::fstat(in.get(), &old) != 0) return Reason(errno);
+        if (!S_ISREG(old.st_mode)) return NotRegular(old);
+        // Nothing in the format makes a longer file ours; it may be anyone's.
+        if (static_cast<std::size_t>(old.st_size) > maxBytes)
+            return "it is longer than a high-score file, so it was left as it is";
+        if (std::string error = ReadStart(in.get(), maxBytes, current); !error.empty())
+            return error;
     }
-    // commit() syncs the new file and renames it over the old one; the old file stays whole
-    // until that rename.
-    if (!file.commit()) return reason();
-    return {};
+    std::optional<std::vector<unsigned char>> next = change(current);
+    if (!next) return {};
+    return ReplaceWhole(target, exists ? &old : nullptr, *next);
 }
 
 std::string WorkingDirFiles::Remove(std::string_view name) {

@@ -1,9 +1,9 @@
 // Access to files in the working directory by bare name, for the high-score file: reads that
-// never hang or crash on whatever sits in the folder, and atomic replacement.
+// never hang, crash or create anything behind a link, and updates that either replace the file
+// whole or leave every byte of it, and of anyone else's file, as it was.
 #pragma once
 
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,10 +13,13 @@ namespace dyeland {
 
 class WorkingDirFiles {
 public:
-    // Reads at most maxBytes of a regular file; a missing file is created empty first.
+    // Reads at most maxBytes of a regular file; a missing file (not a dangling link) is created
+    // empty first.
     static FileContents Read(std::string_view name, std::size_t maxBytes);
-    // Writes the whole new content beside the old file, then renames it over. "" or the reason.
-    static std::string Replace(std::string_view name, std::span<const unsigned char> bytes);
+    // Host::UpdateFile on the working directory. A file longer than maxBytes is never ours to
+    // replace, and a link is followed to a file it names, which is replaced in its own folder.
+    static std::string Update(std::string_view name, std::size_t maxBytes,
+                              const Host::FileChange& change);
     // "" when the file is gone afterwards (also when it never existed), else the reason.
     static std::string Remove(std::string_view name);
 };

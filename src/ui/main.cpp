@@ -1,10 +1,17 @@
 // The program's entry (Module1's start-up): creates the main window, whose load handler sets
 // the game's start values, shows it and runs the event loop until the program is ended.
 #include <QApplication>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdlib>
 
 #include "Form1.h"
 
 int main(int argc, char* argv[]) {
+    // Past a file size limit a write should fail with a reason the player is shown, rather
+    // than end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     // The desktop matches the windows to the installed menu entry by this name. The display
     // name follows the application name; set in its own right, Qt would append it to the
@@ -13,5 +20,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("Dyeland");
     dyeland::Form1 form;
     form.show();
+    // The menu launcher could not use the scores' usual folder and says why, once.
+    if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {
+        qunsetenv("DYELAND_START_NOTICE");
+        QTimer::singleShot(0, &form, [&form, notice] {
+            form.ShowWarning(notice.toStdString(), dyeland::AppTitle);
+        });
+    }
     return QApplication::exec();
 }

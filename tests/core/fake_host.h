@@ -117,10 +117,16 @@ public:
         std::size_t n = std::min(maxBytes, file.size());
         return {std::vector<unsigned char>(file.begin(), file.begin() + static_cast<long>(n)), {}};
     }
-    std::string ReplaceFile(std::string_view name, std::span<const unsigned char> bytes) override {
+    std::string UpdateFile(std::string_view name, std::size_t maxBytes,
+                           const FileChange& change) override {
         if (!replaceError.empty()) return replaceError;
-        ++replaces;
-        files[std::string(name)].assign(bytes.begin(), bytes.end());
+        auto& file = files[std::string(name)];
+        std::vector<unsigned char> current(
+            file.begin(), file.begin() + static_cast<long>(std::min(maxBytes, file.size())));
+        if (auto next = change(current)) {
+            ++replaces;
+            file = std::move(*next);
+        }
         return {};
     }
     std::string RemoveFile(std::string_view name) override {

@@ -1,5 +1,6 @@
 // The real file access of the high-score file, in throwaway folders: whatever sits under the
-// name "res", the game gets bytes or a reason, never a hang, a crash, a torn or a stray file.
+// name "res", the game gets bytes or a reason, never a hang, a crash, a torn or a stray file,
+// and never touches a file that is not a high-score file.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -18,8 +19,8 @@
 #include <vector>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,68 +58,13 @@ Names Entries(const fs::path& folder) {
     return names;
 }
 
-// Each test runs inside its own empty folder, as the game runs in its working directory.
-class WorkingDirFilesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        folder_ = fs::path(dir_.path().toStdString());
-        fs::current_path(folder_);
-    }
-    void TearDown() override { fs::current_path(previous_); }
-
-    QTemporaryDir dir_;
-    const fs::path previous_ = fs::current_path();
-    fs::path folder_;
-};
-
-// A missing file is created empty; a read gives what is there, up to the limit.
-TEST_F(WorkingDirFilesTest, AReadGivesTheFilesStartAndCreatesAMissingFile) {
-    for (auto [size, expected] : {std::pair{-1, 0}, {7, 7}, {5000, 20}}) {
-        if (size >= 0) WriteFile("res", Sequence(static_cast<std::size_t>(size)));
-        FileContents read = WorkingDirFiles::Read("res", 20);
-        EXPECT_EQ(read.error, "") << size;
-        EXPECT_EQ(read.bytes, Sequence(static_cast<std::size_t>(expected))) << size;
-        EXPECT_EQ(fs::file_size(folder_ / "res"), static_cast<std::uintmax_t>(std::max(size, 0)));
-    }
+std::string Save(const char* name, const Bytes& bytes) {
+    return WorkingDirFiles::Update(name, 20, [&](auto) { return bytes; });
 }
 
-// Whatever else sits under the name is never read: a FIFO (opening one for reading waits for a
-// writer that never comes, and the game would freeze), a device (/dev/zero would read as a
-// full file of zero records) or a folder, which no change may touch either.
-TEST_F(WorkingDirFilesTest, AnythingButAFileFailsWithAReason) {
-    ASSERT_EQ(::mkfifo("fifo", 0666), 0);
-    fs::create_symlink("/dev/zero", "device");
-    fs::create_directory("res");
-    for (const char* name : {"fifo", "device", "res"}) {
-        ::alarm(10);  // a hang here should fail the run rather than stall it
-        FileContents read = WorkingDirFiles::Read(name, 20);
-        ::alarm(0);
-        EXPECT_NE(read.error, "") << name;
-        EXPECT_TRUE(read.bytes.empty()) << name;
-    }
-    EXPECT_NE(WorkingDirFiles::Replace("res", Sequence(20)), "");
-    EXPECT_NE(WorkingDirFiles::Remove("res"), "");
-    EXPECT_TRUE(fs::is_directory("res"));
-    EXPECT_EQ(Entries(folder_), (Names{"device", "fifo", "res"}));
-}
-
-// A replace leaves exactly the new bytes and no other file; removing a file that is not there
-// is no error.
-TEST_F(WorkingDirFilesTest, ReplaceAndRemoveLeaveNoOtherFile) {
-    EXPECT_EQ(WorkingDirFiles::Replace("res", Sequence(20)), "");
-    EXPECT_EQ(FileBytes("res"), Sequence(20));
-    EXPECT_EQ(WorkingDirFiles::Replace("res", Sequence(10)), "");
-    EXPECT_EQ(FileBytes("res"), Sequence(10));
-    EXPECT_EQ(Entries(folder_), Names{"res"});
-    EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
-    EXPECT_FALSE(fs::exists("res"));
-    EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
-}
-
-// Runs check in a child process as the user nobody, since root ignores file permissions.
-// Returns the child's list of failures, or "skip: ..." when no such child can be made.
-std::string AsNobody(const std::function<std::string()>& check) {
+// Runs check in a forked child (as the user nobody when asked, since root ignores file
+// permissions) and returns the child's list of failures, or "skip: ..." where it can't.
+std::string InChild(bool asNobody, const std::function<std::string()>& check) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) return "skip: no pipe";
     pid_t child = ::fork();
@@ -126,11 +72,11 @@ std::string AsNobody(const std::function<std::string()>& check) {
     if (child == 0) {
         ::close(pipeEnds[0]);
         std::string result;
-        if (::geteuid() == 0 &&
+        if (asNobody && ::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
             result = "skip: cannot become nobody";
         } else {
-            result = ::geteuid() == 0 ? "skip: still root" : check();
+            result = asNobody && ::geteuid() == 0 ? "skip: still root" : check();
         }
         ssize_t written = ::write(pipeEnds[1], result.data(), result.size());
         ::_exit(written == static_cast<ssize_t>(result.size()) ? 0 : 1);
@@ -148,50 +94,165 @@ std::string AsNobody(const std::function<std::string()>& check) {
     return result;
 }
 
-// A folder the player may not write to: a read of what is there works, every change fails
-// with a reason and leaves the folder as it was.
-TEST_F(WorkingDirFilesTest, AReadOnlyFolderFailsCleanly) {
-    using fs::perms;
-    const fs::path locked = folder_ / "locked";
-    fs::create_directory(locked);
-    WriteFile(locked / "res", Sequence(20));
-    // Writable by anyone, so only the folder stands in the way of a write in place.
-    fs::permissions(locked / "res",
-                    perms::all & ~perms::owner_exec & ~perms::group_exec & ~perms::others_exec);
-    fs::permissions(locked, perms::owner_read | perms::owner_exec | perms::group_read |
-                                perms::group_exec | perms::others_read | perms::others_exec);
-    fs::permissions(folder_, perms::others_exec, fs::perm_options::add);
+// Each test runs inside its own empty folder, as the game runs in its working directory.
+class WorkingDirFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        folder_ = fs::path(dir_.path().toStdString());
+        fs::current_path(folder_);
+    }
+    void TearDown() override { fs::current_path(previous_); }
 
-    std::string failures = AsNobody([&] {
-        if (::chdir(locked.c_str()) != 0)
-            return std::string("skip: nobody cannot reach the folder");
+    QTemporaryDir dir_;
+    const fs::path previous_ = fs::current_path();
+    fs::path folder_;
+};
+
+// A missing file is created empty; a read gives what is there, up to the limit; a save
+// replaces it and leaves no other file; removing a missing file is no error.
+TEST_F(WorkingDirFilesTest, ReadSaveAndRemoveInAPlainFolder) {
+    for (auto [size, expected] : {std::pair{-1, 0}, {7, 7}, {5000, 20}}) {
+        if (size >= 0) WriteFile("res", Sequence(static_cast<std::size_t>(size)));
+        FileContents read = WorkingDirFiles::Read("res", 20);
+        EXPECT_EQ(read.error, "") << size;
+        EXPECT_EQ(read.bytes, Sequence(static_cast<std::size_t>(expected))) << size;
+        EXPECT_EQ(fs::file_size(folder_ / "res"), static_cast<std::uintmax_t>(std::max(size, 0)));
+    }
+    fs::remove("res");
+    EXPECT_EQ(Save("res", Sequence(20)), "");
+    EXPECT_EQ(Save("res", Sequence(10)), "");
+    EXPECT_EQ(FileBytes("res"), Sequence(10));
+    EXPECT_EQ(WorkingDirFiles::Update("res", 20, [](auto) { return std::nullopt; }), "");
+    EXPECT_EQ(Entries(folder_), Names{"res"});
+    EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
+    EXPECT_EQ(WorkingDirFiles::Remove("res"), "");
+    EXPECT_FALSE(fs::exists("res"));
+}
+
+// Whatever is not a high-score file is never written, and never read if reading could hang or
+// lie: a FIFO, a device, a folder, an oversized file, a link to a foreign file or to nothing.
+// A link to a real record file is saved through, and stays a link.
+TEST_F(WorkingDirFilesTest, NothingButAHighScoreFileIsEverWritten) {
+    fs::create_directories("real");
+    WriteFile("real/scores", Sequence(20));
+    WriteFile("profile", Sequence(30, 'a'));
+    WriteFile("big", Sequence(1000));
+    ASSERT_EQ(::mkfifo("fifo", 0666), 0);
+    fs::create_symlink("/dev/zero", "device");
+    fs::create_directory("folder");
+    fs::create_symlink("real/scores", "link");
+    fs::create_symlink("profile", "foreign");
+    fs::create_symlink("real/nothing", "dangling");
+    const Names before = Entries(folder_);
+    struct Case {
+        const char* name;
+        bool readWorks, saveWorks;
+    } cases[] = {{"fifo", false, false}, {"device", false, false}, {"folder", false, false},
+                 {"big", true, false},   {"foreign", true, false}, {"dangling", false, false},
+                 {"link", true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::alarm(10);  // a hang here should fail the run rather than stall it
+        FileContents read = WorkingDirFiles::Read(c.name, 20);
+        ::alarm(0);
+        EXPECT_EQ(read.error.empty(), c.readWorks) << read.error;
+        const Bytes old = c.readWorks ? FileBytes(c.name) : Bytes{};
+        std::string saved = Save(c.name, Sequence(20, 0xA0));
+        EXPECT_EQ(saved.empty(), c.saveWorks) << saved;
+        if (c.readWorks) {
+            EXPECT_EQ(FileBytes(c.name), c.saveWorks ? Sequence(20, 0xA0) : old);
+        }
+    }
+    EXPECT_NE(WorkingDirFiles::Remove("folder"), "");
+    EXPECT_TRUE(fs::is_symlink("link"));
+    EXPECT_EQ(Entries(folder_), before);
+    EXPECT_EQ(Entries("real"), Names{"scores"});
+}
+
+// The folder's name is bytes, not text: one that is not valid UTF-8 saves like any other.
+TEST_F(WorkingDirFilesTest, AFolderNamedInLatin1Saves) {
+    fs::create_directory("caf\xe9");
+    fs::current_path("caf\xe9");
+    EXPECT_EQ(Save("res", Sequence(20)), "");
+    EXPECT_EQ(WorkingDirFiles::Read("res", 20).bytes, Sequence(20));
+}
+
+// A write that stops part-way (here at a file size limit; a full disk behaves the same) and a
+// folder the player may not write to: the save fails with the system's reason and every byte
+// of the old file stays.
+TEST_F(WorkingDirFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    WriteFile("res", Sequence(20));
+    std::string failures = InChild(false, [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{12, 12};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string error = Save("res", Sequence(20, 0xA0));
+        return error == "File too large" ? std::string() : "reason: " + error;
+    });
+    EXPECT_EQ(failures, "");
+    EXPECT_EQ(FileBytes("res"), Sequence(20));
+    EXPECT_EQ(Entries(folder_), Names{"res"});
+
+    fs::create_directory("locked");
+    WriteFile("locked/res", Sequence(20));
+    fs::permissions("locked/res", fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                      ~fs::perms::others_exec);
+    fs::permissions("locked", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder_, fs::perms::others_exec, fs::perm_options::add);
+    failures = InChild(true, [&] {
+        if (::chdir("locked") != 0) return std::string("skip: nobody cannot reach the folder");
         std::string f;
-        auto expect = [&f](bool ok, const char* what) {
-            if (!ok) f += std::string(what) + "\n";
-        };
-        FileContents missing = WorkingDirFiles::Read("missing", 20);
-        expect(!missing.error.empty() && missing.bytes.empty(), "creating a file did not fail");
-        expect(!WorkingDirFiles::Replace("missing", Sequence(20)).empty(), "a new file was made");
-        expect(WorkingDirFiles::Remove("missing").empty(), "removing a missing file failed");
-        FileContents there = WorkingDirFiles::Read("res", 20);
-        expect(there.error.empty() && there.bytes == Sequence(20), "reading res failed");
-        expect(!WorkingDirFiles::Replace("res", Sequence(10)).empty(), "replace worked");
-        expect(!WorkingDirFiles::Remove("res").empty(), "remove worked");
+        if (WorkingDirFiles::Read("missing", 20).error.empty()) f += "a file was created\n";
+        if (WorkingDirFiles::Read("res", 20).bytes != Sequence(20)) f += "reading failed\n";
+        if (Save("res", Sequence(10)) != "Permission denied") f += "replace worked\n";
+        if (WorkingDirFiles::Remove("res").empty()) f += "remove worked\n";
         return f;
     });
-    fs::permissions(locked, perms::owner_all);
     if (failures.rfind("skip:", 0) == 0) GTEST_SKIP() << failures;
     EXPECT_EQ(failures, "");
-    EXPECT_EQ(Entries(locked), Names{"res"});
-    EXPECT_EQ(FileBytes(locked / "res"), Sequence(20));
+    EXPECT_EQ(Entries("locked"), Names{"res"});
+    EXPECT_EQ(FileBytes("locked/res"), Sequence(20));
+}
+
+// Two copies of the game saving into one folder, each only when it beats what is stored, and
+// each slow between its re-read and its rename: the stored record only ever rises.
+TEST_F(WorkingDirFilesTest, TwoCopiesNeverLowerEachOthersRecord) {
+    ASSERT_EQ(Save("res", Bytes(20, 0)), "");
+    auto copy = [](unsigned char first) {
+        return [first] {
+            std::string f;
+            unsigned char mine = 0;
+            for (unsigned char value = first; value < 200; value += 2) {
+                std::string error =
+                    WorkingDirFiles::Update("res", 20, [&](auto current) -> std::optional<Bytes> {
+                        if (current[0] < mine) f += "a stored record went down\n";
+                        std::this_thread::sleep_for(std::chrono::microseconds(300));
+                        if (value <= current[0]) return std::nullopt;
+                        return Bytes(20, mine = value);
+                    });
+                if (!error.empty()) f += error + "\n";
+                std::this_thread::sleep_for(std::chrono::milliseconds(3));  // a game between
+            }
+            return f;
+        };
+    };
+    std::string other;
+    std::thread second([&] { other = InChild(false, copy(2)); });
+    EXPECT_EQ(InChild(false, copy(1)), "");
+    second.join();
+    EXPECT_EQ(other, "");
+    EXPECT_EQ(FileBytes("res"), Bytes(20, 199));
+    EXPECT_EQ(Entries(folder_), Names{"res"});
 }
 
 // A child saves two contents in turn until it is killed at a random moment; whatever moment
-// it was, the file must hold one of the two whole. DYELAND_CRASH_SEED repeats a run's kill
-// times.
+// it was, the file holds one of the two whole, and the next save leaves no stray file.
+// DYELAND_CRASH_SEED repeats a run's kill times.
 TEST_F(WorkingDirFilesTest, AKilledSaveLeavesTheOldOrTheNewFile) {
     const Bytes first = Sequence(20, 0x10), second = Sequence(20, 0xA0);
-    ASSERT_EQ(WorkingDirFiles::Replace("res", first), "");
+    ASSERT_EQ(Save("res", first), "");
     const char* given = std::getenv("DYELAND_CRASH_SEED");
     const unsigned seed =
         given ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : std::random_device{}();
@@ -209,7 +270,7 @@ TEST_F(WorkingDirFilesTest, AKilledSaveLeavesTheOldOrTheNewFile) {
             char go = 1;
             if (::write(ready[1], &go, 1) != 1) ::_exit(1);
             for (bool even = true;; even = !even)
-                WorkingDirFiles::Replace("res", even ? second : first);
+                Save("res", even ? second : first);
         }
         ::close(ready[1]);
         char go = 0;
@@ -225,6 +286,8 @@ TEST_F(WorkingDirFilesTest, AKilledSaveLeavesTheOldOrTheNewFile) {
         ASSERT_TRUE(now == first || now == second) << "torn or missing after kill " << kill << " ("
                                                    << now.size() << " bytes), seed " << seed;
     }
+    EXPECT_EQ(Save("res", first), "");
+    EXPECT_EQ(Entries(folder_), Names{"res"});
 }
 
 }  // namespace
