@@ -1,15 +1,17 @@
 // The board box's two images and its pixel-exact box drawing.
 //
 // The retained image is what AutoRedraw keeps; the screen image is the retained image with the
-// drawing done while AutoRedraw was off laid over it. A repaint the box asked for itself shows
-// whichever is current; any other repaint comes from the system (the box was shown again, a
-// window over it went away, the window was restored) and brings the retained image back in the
-// region it covers.
+// drawing done while AutoRedraw was off laid over it. Every paint shows whichever is current, so
+// Qt's own repaints (focus moving, a click on the box) change nothing. Only the system uncovering
+// part of the window, or the window coming back from minimised, brings the retained image back,
+// and only where it was uncovered.
 #include "BoardPicture.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -25,10 +27,14 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     MatchDevicePixelRatio();
+    qApp->installEventFilter(this);
 }
 
+// One rounding from the drawing area's corner, where the board's scale starts at -OriginUnits:
+// rounding the margin and the offset apart puts every third line a pixel off.
 int BoardPicture::Edge(int units) const {
-    return origin_ + static_cast<int>(std::lround(units * dpr_ / TwipsPerPixel));
+    return area_.left() +
+           static_cast<int>(std::lround((units + OriginUnits) * dpr_ / TwipsPerPixel));
 }
 
 // Images at the screen's own resolution, so a scaled screen gets crisp cells rather than
@@ -56,7 +62,6 @@ void BoardPicture::MatchDevicePixelRatio() {
     dpr_ = dpr;
     const int border = static_cast<int>(std::lround(SunkenBorderWidth * dpr));
     area_ = QRect(QPoint(border, border), deviceSize).adjusted(0, 0, -2 * border, -2 * border);
-    origin_ = border + static_cast<int>(std::lround(OriginUnits * dpr / TwipsPerPixel));
 }
 
 QImage& BoardPicture::Target() {
@@ -92,7 +97,7 @@ void BoardPicture::FillDevice(QImage& image, int left, int top, int right, int b
 void BoardPicture::DrawSolidBox(int x1, int y1, int x2, int y2, QRgb colour) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    FillDevice(Target(), Edge(x1), Edge(y1), Edge(x2), Edge(y2), colour | 0xFF000000);
+    FillDevice(Target(), Edge(x1), Edge(y1), Edge(x2) + 1, Edge(y2) + 1, colour | 0xFF000000);
     RequestRepaint();
 }
 
@@ -144,9 +149,31 @@ void BoardPicture::RestoreRegion(const QRegion& region) {
     }
 }
 
-void BoardPicture::paintEvent(QPaintEvent* event) {
+// Qt fills an uncovered part of the window from its own backing store without painting the
+// widgets again, so the uncovering is seen only in the expose of the window. A menu or tooltip
+// of our own closing over the board uncovers nothing: the original platform put back what lay
+// under it, so its area is left out of the next expose.
+bool BoardPicture::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        const auto* gone = static_cast<QWidget*>(watched);
+        if (gone->windowType() == Qt::Popup || gone->windowType() == Qt::ToolTip)
+            popupsGone_ += gone->geometry().translated(-mapToGlobal(QPoint(0, 0))) & rect();
+    } else if (event->type() == QEvent::Expose && watched == window()->windowHandle()) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        const QRegion exposed = static_cast<QExposeEvent*>(event)->region();
+        QT_WARNING_POP
+        const QRegion here = exposed.translated(-mapTo(window(), QPoint(0, 0))) & rect();
+        const QRegion uncovered = here - popupsGone_;
+        popupsGone_ -= here;
+        RestoreRegion(uncovered);
+        update(uncovered);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BoardPicture::paintEvent(QPaintEvent*) {
     MatchDevicePixelRatio();
-    if (!repaintRequested_) RestoreRegion(event->region());
     repaintRequested_ = false;
 
     QPainter painter(this);

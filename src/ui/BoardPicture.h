@@ -3,10 +3,9 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QRgb>
 #include <QWidget>
-
-class QRegion;
 
 namespace dyeland {
 
@@ -25,8 +24,8 @@ public:
     bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on) { autoRedraw_ = on; }
 
-    // Corners in board units; a solid box covers its left and top edge lines but not its
-    // right and bottom ones, an outline box all four, one device pixel wide.
+    // Corners in board units; a solid box covers its interior and all four edge lines, an
+    // outline box only the edge lines, one device pixel wide.
     void DrawSolidBox(int x1, int y1, int x2, int y2, QRgb colour);
     void DrawOutlineBox(int x1, int y1, int x2, int y2, QRgb colour);
 
@@ -42,6 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void MatchDevicePixelRatio();
@@ -54,8 +54,8 @@ private:
     QImage retained_;
     QImage screen_;  // retained_ plus what was drawn with the switch off
     qreal dpr_ = 0;
-    QRect area_;      // drawing area inside the border, device pixels
-    int origin_ = 0;  // board corner, device pixels from the widget's corner
+    QRect area_;          // drawing area inside the border, device pixels
+    QRegion popupsGone_;  // where our own closed popups will be exposed, widget pixels
     bool autoRedraw_ = false;
     bool screenDiffers_ = false;
     bool repaintRequested_ = false;

@@ -15,6 +15,7 @@
 #include "Controls.h"
 #include "Form3.h"
 #include "HelpWindow.h"
+#include "MenuStyle.h"
 #include "Twips.h"
 #include "WorkingDirFiles.h"
 #include "frmAbout.h"
@@ -252,6 +253,9 @@ void Form1::BuildMenus() {
 
     QMenu* mnuSetup = menuBar()->addMenu("Options");
     mnuSetup->setObjectName("mnuSetup");
+    auto* checkMarkOnly = new CheckMarkOnlyStyle;
+    checkMarkOnly->setParent(mnuSetup);
+    mnuSetup->setStyle(checkMarkOnly);
     mnuClassic_ =
         AddCheckItem(mnuSetup, "mnuClassic", "Classic Game", true, &Game::mnuClassic_Click);
     mnuCenture_ = AddCheckItem(mnuSetup, "mnuCenture", "\"From The Centre\"  Game", false,

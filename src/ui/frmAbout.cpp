@@ -3,6 +3,7 @@
 #include "frmAbout.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -31,6 +32,8 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
     setWindowTitle("About");
+    // An empty icon of its own, or it would wear the main window's.
+    setWindowIcon(QIcon());
     setAccessibleDescription("The program's name, version and legal notice");
     setModal(false);
     setGeometry(TwipsRect(5100, 3735, 5160, 3465));
