@@ -12,9 +12,10 @@
 namespace dyeland::test {
 namespace {
 
-// Device pixel of a board coordinate: a border of 2 × 2, a margin of round(400 / 15).
+// Device pixel of a board coordinate: a border of 2 × 2, then one rounding from the drawing
+// area's corner, which lies at -200.
 int DeviceEdge(int units) {
-    return 4 + 27 + static_cast<int>(std::lround(units * 2 / 15.0));
+    return 4 + static_cast<int>(std::lround((units + 200) * 2 / 15.0));
 }
 
 TEST(BoardAtDoubleScale, GridLinesAreOneDevicePixelAndNothingIsBlurred) {
@@ -31,9 +32,8 @@ TEST(BoardAtDoubleScale, GridLinesAreOneDevicePixelAndNothingIsBlurred) {
         // grab(): the offscreen screen is too small for the doubled window.
         const QImage image = form.findChild<BoardPicture*>("Picture1")->grab().toImage();
         ASSERT_EQ(image.size(), QSize(866, 866));
-        // Short of the line on 6000: a pass without the grid leaves the earlier one there.
-        for (int y = DeviceEdge(0); y < DeviceEdge(6000); ++y) {
-            for (int x = DeviceEdge(0); x < DeviceEdge(6000); ++x) {
+        for (int y = DeviceEdge(0); y <= DeviceEdge(6000); ++y) {
+            for (int x = DeviceEdge(0); x <= DeviceEdge(6000); ++x) {
                 const bool line = grid && (lines.count(x) || lines.count(y));
                 ASSERT_EQ(image.pixel(x, y), line ? 0xFF000000 : 0xFFFF0000) << x << "," << y;
             }

@@ -2,6 +2,7 @@
 // retained image that AutoRedraw selects against what only reached the screen.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <cmath>
 #include <set>
 
@@ -14,9 +15,10 @@ namespace {
 
 constexpr QRgb Green = 0xFF008000, Black = 0xFF000000, Red = 0xFFFF0000, Blue = 0xFF0000FF;
 
-// Widget pixel of a board coordinate at 96 dpi: a 2-pixel border, then 200 units of margin.
+// Widget pixel of a board coordinate at 96 dpi: a 2-pixel border, then one rounding from the
+// drawing area's corner, which lies at -200.
 int EdgePx(int units) {
-    return 2 + 13 + static_cast<int>(std::lround(units / 15.0));
+    return 2 + static_cast<int>(std::lround((units + 200) / 15.0));
 }
 QPoint CellMiddle(int x, int y) {
     return {EdgePx(200 * x) + 6, EdgePx(200 * y) + 6};
@@ -60,7 +62,7 @@ TEST_F(ShownBoard, GreenUntilDrawnThenBlackBeforeTheFirstGame) {
 }
 
 // Cells are 13 or 14 pixels; each line sits on a cell's first pixel and is one pixel wide.
-// Without lines a board of one colour is one flat area.
+// Without lines a board of one colour is one flat area, up to its right and bottom edge.
 TEST_F(ShownBoard, GridLinesAreOnePixelAndCellsMeetWithoutSeams) {
     const QImage grid = Board(12, true);
     std::set<int> lines;
@@ -72,27 +74,32 @@ TEST_F(ShownBoard, GridLinesAreOnePixelAndCellsMeetWithoutSeams) {
         ASSERT_EQ(grid.pixel(EdgePx(100), i), want) << "row " << i;
     }
     const QImage plain = Board(12, false);
-    for (int y = EdgePx(0); y < EdgePx(6000); ++y)
-        for (int x = EdgePx(0); x < EdgePx(6000); ++x)
+    for (int y = EdgePx(0); y <= EdgePx(6000); ++y)
+        for (int x = EdgePx(0); x <= EdgePx(6000); ++x)
             ASSERT_EQ(plain.pixel(x, y), Red);
 }
 
-// A repaint the box did not ask for (here a repaint() from outside) restores the retained
-// image in what it covers, and only there.
-TEST_F(ShownBoard, ScreenOnlyDrawingLastsUntilTheSystemRepaintsIt) {
-    DrawCell(0, 0, 12, true);
-    DrawCell(5, 5, 12, true);
-    DrawCell(0, 0, 9, false);
-    DrawCell(5, 5, 9, false);
-    EXPECT_EQ(Shown(0, 0), Blue);
-    EXPECT_EQ(picture->RetainedImage().pixel(CellMiddle(0, 0)), Red);
+// Grid retained, none on the screen: a click and the focus leaving and coming back change no
+// pixel; the window's expose of a part brings the retained image back there and only there.
+TEST_F(ShownBoard, OnlyUncoveringShowsTheRetainedImage) {
+    Board(12, true);
+    form.SetAutoRedraw(false);
+    const QImage before = Board(12, false);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, CellMiddle(3, 3));
+    picture->clearFocus();
+    picture->setFocus();
+    LetPaintsHappen();
+    ASSERT_EQ(OnScreen(*picture), before);
 
-    picture->repaint(QRect(CellMiddle(0, 0) - QPoint(6, 6), QSize(13, 13)));
-    DrawCell(9, 9, 9, false);  // repaints the whole box: the rest must still be drawn
-    EXPECT_EQ(Shown(0, 0), Red);
-    EXPECT_EQ(Shown(5, 5), Blue);
-    picture->repaint();
-    EXPECT_EQ(Shown(5, 5), Red);
+    const QRect uncovered(CellMiddle(3, 3), QSize(40, 40));
+    QExposeEvent expose(uncovered.translated(picture->mapTo(&form, QPoint(0, 0))));
+    QCoreApplication::sendEvent(form.windowHandle(), &expose);
+    LetPaintsHappen();
+    const QImage after = OnScreen(*picture);
+    for (int y = EdgePx(0); y <= EdgePx(6000); ++y)
+        for (int x = EdgePx(0); x <= EdgePx(6000); ++x)
+            ASSERT_EQ(after.pixel(x, y),
+                      (uncovered.contains(x, y) ? picture->RetainedImage() : before).pixel(x, y));
 }
 
 // A window restored from minimised, and any drawing with the switch on, show the retained
