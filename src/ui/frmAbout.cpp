@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "Artwork.h"
@@ -32,8 +33,11 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
     setWindowTitle("About");
-    // An empty icon of its own, or it would wear the main window's.
-    setWindowIcon(QIcon());
+    // No icon: window managers give an iconless box its parent's icon or a stock one, so it
+    // carries a clear one of its own.
+    QPixmap clear(16, 16);
+    clear.fill(Qt::transparent);
+    setWindowIcon(QIcon(clear));
     setAccessibleDescription("The program's name, version and legal notice");
     setModal(false);
     setGeometry(TwipsRect(5100, 3735, 5160, 3465));
