@@ -166,8 +166,10 @@ bool BoardPicture::eventFilter(QObject* watched, QEvent* event) {
         const QRegion here = exposed.translated(-mapTo(window(), QPoint(0, 0))) & rect();
         const QRegion uncovered = here - popupsGone_;
         popupsGone_ -= here;
-        RestoreRegion(uncovered);
-        update(uncovered);
+        if (screenDiffers_) {
+            RestoreRegion(uncovered);
+            update(uncovered);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -41,6 +41,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The box shows no sign of focus, so taking or losing it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
