@@ -3,7 +3,10 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
 #include <array>
+#include <memory>
 #include <string_view>
 
 #include "game/board.h"
@@ -20,16 +23,17 @@ struct Glyph {
     std::array<std::string_view, 8> rows;  // '#' is a block; rows 2..6 are the lower-case body
 };
 
-// Seven letters of 4 blocks (the "l" of 1) with a block between letters: 31 blocks of 3 px
-// fill the 93 px exactly.
+// The letters are in the palette's darker colours, the ones that read well on the light window
+// (at least 4.5 : 1). Seven letters of 4 blocks (the "l" of 1) with a block between letters: 31
+// blocks of 3 px fill the 93 px exactly.
 constexpr int Block = 3;
 constexpr std::array<Glyph, 7> Word = {{
     {9, {"###.", "#..#", "#..#", "#..#", "#..#", "#..#", "###.", "...."}},
-    {12, {"....", "....", "#..#", "#..#", "#..#", ".###", "...#", "###."}},
-    {2, {"....", "....", ".##.", "#..#", "####", "#...", ".###", "...."}},
-    {13, {"#", "#", "#", "#", "#", "#", "#", "."}},
-    {4, {"....", "....", ".##.", "...#", ".###", "#..#", ".###", "...."}},
-    {3, {"....", "....", "###.", "#..#", "#..#", "#..#", "#..#", "...."}},
+    {4, {"....", "....", "#..#", "#..#", "#..#", ".###", "...#", "###."}},
+    {1, {"....", "....", ".##.", "#..#", "####", "#...", ".###", "...."}},
+    {5, {"#", "#", "#", "#", "#", "#", "#", "."}},
+    {9, {"....", "....", ".##.", "...#", ".###", "#..#", ".###", "...."}},
+    {4, {"....", "....", "###.", "#..#", "#..#", "#..#", "#..#", "...."}},
     {1, {"...#", "...#", ".###", "#..#", "#..#", "#..#", ".###", "...."}},
 }};
 
@@ -89,6 +93,13 @@ LogoImage::LogoImage(QWidget* parent) : QWidget(parent) {
 void LogoImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintLogo(painter);
+}
+
+// Fusion's own palette is light whatever the desktop's, and Fusion ships with every Qt.
+QPalette ClassicPalette() {
+    static const QPalette palette =
+        std::unique_ptr<QStyle>(QStyleFactory::create("Fusion"))->standardPalette();
+    return palette;
 }
 
 QIcon WindowIcon() {

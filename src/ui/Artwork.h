@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPalette>
 #include <QWidget>
 
 namespace dyeland {
@@ -21,6 +22,10 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The light look the game's windows keep under any desktop theme: their fixed colours were
+// chosen against it.
+QPalette ClassicPalette();
 
 // 32 × 32 at heart: yellow, red, blue and yellow quadrants under nested bright-green squares.
 QIcon WindowIcon();

@@ -16,6 +16,7 @@
 #include "Form3.h"
 #include "HelpWindow.h"
 #include "MenuStyle.h"
+#include "Platform.h"
 #include "Twips.h"
 #include "WorkingDirFiles.h"
 #include "frmAbout.h"
@@ -92,6 +93,7 @@ Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
     setObjectName("Form1");
     setWindowTitle(FromUtf8(AppTitle));
     setWindowIcon(WindowIcon());
+    setPalette(ClassicPalette());
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
@@ -127,10 +129,14 @@ void Form1::BuildControls(QWidget* client) {
     Image1->setObjectName("Image1");
     Image1->move(Px(120), Px(30));
 
-    // Headers in their own font on green, text in the system's window-text colour.
+    // Headers in their own font on green, text in the classic window-text colour: a dark
+    // theme's light text would hardly show on the green.
     auto header = [client](const char* name, const char* caption, const QRect& place,
                            const char* description) {
         QLabel* label = AddScoreBox(client, name, caption, place, 0x00C000);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(HeaderFont());
         Describe(label, "", description);
@@ -370,7 +376,7 @@ void Form1::ShowWarning(std::string_view text, std::string_view title) {
 }
 
 void Form1::Beep() {
-    QApplication::beep();
+    sound_.Bell();
 }
 
 void Form1::ProcessPendingEvents() {
@@ -466,6 +472,12 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // F10 opens the first menu, as it always has; the items still have no keys of their own.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+        event->accept();
+        return;
+    }
     QMainWindow::keyPressEvent(event);
 }
 
@@ -477,6 +489,11 @@ void Form1::changeEvent(QEvent* event) {
         if ((change->oldState() & Qt::WindowMinimized) && !isMinimized())
             Picture1_->RepaintFromRetained();
     }
+    // Where the window system never says the window is minimised, the alert window cannot
+    // know when to come up: a game left for another program asks the desktop for attention.
+    if (event->type() == QEvent::ActivationChange && !QApplication::activeWindow() && !ended_ &&
+        game.state.PlayerCount > 0 && PlatformHidesMinimised())
+        QApplication::alert(this);
     QMainWindow::changeEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+#include "EventSound.h"
 #include "game/game.h"
 #include "game/host.h"
 
@@ -106,6 +107,7 @@ private:
     frmAbout* about_ = nullptr;
     HelpWindow* help_ = nullptr;
 
+    EventSound sound_;
     std::mt19937_64 random_{std::random_device{}()};
     bool ended_ = false;
 };

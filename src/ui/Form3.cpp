@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "Artwork.h"
 #include "Twips.h"
 
 namespace dyeland {
@@ -29,7 +30,8 @@ Form3::Form3(const QWidget& mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(TwipsRect(12270, 975, 1725, 540));
     setFixedSize(size());
-    QPalette palette = this->palette();
+    // The classic tooltip colour: a dark theme's would vanish into the teal.
+    QPalette palette = ClassicPalette();
     palette.setColor(QPalette::Window, QColor::fromRgb(DesktopColour));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipBase));
     setPalette(palette);

@@ -40,6 +40,8 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowIcon(QIcon(clear));
     setAccessibleDescription("The program's name, version and legal notice");
     setModal(false);
+    // The logo's colours need the light window the main window keeps too.
+    setPalette(ClassicPalette());
     setGeometry(TwipsRect(5100, 3735, 5160, 3465));
     setFixedSize(size());
 

@@ -1,5 +1,6 @@
-// The program's entry (Module1's start-up): creates the main window, whose load handler sets
-// the game's start values, shows it and runs the event loop until the program is ended.
+// The program's entry (Module1's start-up): picks the display platform, creates the main
+// window, whose load handler sets the game's start values, shows it and runs the event loop
+// until the program is ended.
 #include <QApplication>
 #include <QTimer>
 
@@ -7,8 +8,10 @@
 #include <cstdlib>
 
 #include "Form1.h"
+#include "Platform.h"
 
 int main(int argc, char* argv[]) {
+    if (!dyeland::PrepareDisplayPlatform(argc, argv)) return 1;
     // Past a file size limit a write should fail with a reason the player is shown, rather
     // than end the game.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -1,5 +1,6 @@
 // The main window as laid out (places, captions, colours, fonts, menus, timers), the keyboard's
-// way to the hidden buttons, the Host operations behind them, and the end of the program.
+// way to the hidden buttons, the Host operations behind them, the display platform, the beep,
+// and the end of the program.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,9 +12,14 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
+#include <cmath>
+#include <map>
 
+#include "EventSound.h"
 #include "Form1.h"
 #include "Form3.h"
+#include "Platform.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {
@@ -110,6 +116,60 @@ TEST(Form1Layout, PickersShowTheirColoursAndTooltips) {
     }
 }
 
+// Contrast as the accessibility guidelines measure it, from 1 to 21.
+double Contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb c) {
+        auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// Every text, and each letter of the logo, keeps 4.5 : 1 against what is behind it under the
+// default palette and a dark one. In each box of the rendered window the commonest pixel is the
+// background and the one farthest from it the text; borders are cut off first.
+TEST(Form1Layout, TextsAndLogoStandOutUnderTheDefaultAndADarkPalette) {
+    const QPalette original = QApplication::palette();
+    QPalette dark(QColor(0x353535), QColor(0x2A2A2A));  // button, window: light texts follow
+    dark.setColor(QPalette::ToolTipBase, QColor(0x202020));
+    for (const QPalette& palette : {original, dark}) {
+        QApplication::setPalette(palette);
+        Form1 form;
+        for (Caption value : {Caption::Label6, Caption::Label7, Caption::Label10})
+            form.SetCaption(value, "450");
+        const QImage shot = form.grab().toImage(), alert = form.alert()->grab().toImage();
+        std::vector<std::pair<const QImage*, QRect>> boxes = {
+            {&alert, alert.rect().adjusted(3, 3, -3, -3)}, {&shot, form.menuBar()->geometry()}};
+        for (const char* name : {"Label4", "Label5", "Label9", "Label6", "Label7", "Label10",
+                                 "cmdStart", "Command2"}) {
+            const QWidget* control = Control(form, name);
+            const QRect box(control->mapTo(&form, QPoint(0, 0)), control->size());
+            boxes.push_back({&shot, box.adjusted(3, 3, -3, -3)});
+        }
+        const QPoint logo = Control(form, "Image1")->mapTo(&form, QPoint(0, 0));
+        for (int left : {0, 15, 30, 45, 51, 66, 81})
+            boxes.push_back({&shot, QRect(logo.x() + left, logo.y(), left == 45 ? 3 : 12, 24)});
+        for (const auto& [image, box] : boxes) {
+            std::map<QRgb, int> counts;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ++counts[image->pixel(x, y)];
+            const QRgb back =
+                std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first;
+            double best = 1;
+            for (const auto& [colour, n] : counts)
+                best = std::max(best, Contrast(back, colour));
+            EXPECT_GE(best, 4.5) << box.x() << "," << box.y()
+                                 << (&palette == &original ? "" : " dark");
+        }
+    }
+    QApplication::setPalette(original);
+}
+
 TEST(Form1Keyboard, TabReachesTheHiddenButtonsAndSpaceOrEnterPressesThem) {
     Form1 form;
     form.show();
@@ -192,6 +252,45 @@ TEST(Form1Timers, IntervalsAndStates) {
     const int before = timer2->remainingTime();
     form.SetTimerEnabled(Timer::Timer2, true);
     EXPECT_LE(timer2->remainingTime(), before);
+}
+
+// xcb wherever an X server is named, as window places and the minimised state work only
+// there; Wayland without one; the user's own choice always; no display at all, nothing.
+TEST(Platform, XcbFirstUnlessTheUserChose) {
+    const struct {
+        const char *user, *display, *wayland, *chosen;
+    } cases[] = {
+        {nullptr, nullptr, nullptr, ""},           {nullptr, ":0", nullptr, "xcb;wayland"},
+        {"", nullptr, "wayland-0", "wayland"},     {nullptr, ":0", "wayland-0", "xcb;wayland"},
+        {"wayland", ":0", "wayland-0", "wayland"}, {"offscreen", nullptr, nullptr, "offscreen"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChoosePlatform(c.user, c.display, c.wayland), c.chosen) << &c - cases;
+}
+
+// A refusal is heard: the desktop's bell where it plays, the X bell where the sound system
+// cannot be opened or fails to play, and nothing where event sounds are switched off.
+TEST(Form1Sound, TheXBellStandsInWhenNoEventSoundPlays) {
+    const struct {
+        bool opens;
+        int played, xBells;
+    } cases[] = {{true, 0, 0}, {false, 0, 1}, {true, -1, 1}, {true, -16, 0}};
+    for (const auto& c : cases) {
+        std::atomic<int> asked = 0;
+        int xBells = 0;
+        EventSound sound(
+            [&]() -> EventSound::Player {
+                if (!c.opens) return ++asked, nullptr;
+                return [&](const char* id) {
+                    return ++asked, std::string(id) == "bell" ? c.played : 0;
+                };
+            },
+            [&] { ++xBells; });
+        sound.Bell();
+        QTRY_COMPARE(asked.load(), 1);
+        QTest::qWait(50);
+        EXPECT_EQ(xBells, c.xBells) << &c - cases;
+    }
 }
 
 // Closing the window ends the program at once, with a question open and the alert up.

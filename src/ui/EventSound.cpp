@@ -1,0 +1,85 @@
+// The sound thread. Opening the sound system can take its time (a sound server to reach, or
+// one to start) and so can a play that has to load its sample first: none of it may hold up a
+// move, so all of it happens here, away from the window.
+#include "EventSound.h"
+
+#include <canberra.h>
+
+#include <QApplication>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace dyeland {
+
+struct EventSound::Shared {
+    std::function<Player()> openPlayer;
+    std::function<void()> fallback;
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool started = false;
+    bool pending = false;  // bells asked for while one played ring once
+    bool stop = false;
+};
+
+EventSound::EventSound(std::function<Player()> openPlayer, std::function<void()> fallback)
+    : shared_(std::make_shared<Shared>()) {
+    shared_->openPlayer = std::move(openPlayer);
+    shared_->fallback = std::move(fallback);
+}
+
+// The thread may be stuck in the sound system; it is told to stop and left to finish alone.
+EventSound::~EventSound() {
+    {
+        std::lock_guard lock(shared_->mutex);
+        shared_->stop = true;
+    }
+    shared_->wake.notify_one();
+}
+
+void EventSound::Bell() {
+    std::lock_guard lock(shared_->mutex);
+    shared_->pending = true;
+    if (shared_->started) {
+        shared_->wake.notify_one();
+        return;
+    }
+    // Started at the first bell: a game without a refusal never touches the sound system.
+    shared_->started = true;
+    std::thread([shared = shared_] {
+        Player player;
+        bool opened = false;
+        std::unique_lock held(shared->mutex);
+        while (true) {
+            shared->wake.wait(held, [&] { return shared->stop || shared->pending; });
+            if (shared->stop) return;
+            shared->pending = false;
+            held.unlock();
+            if (!opened) player = shared->openPlayer();
+            opened = true;
+            const int result = player ? player("bell") : CA_ERROR_NODRIVER;
+            // Event sounds switched off on the desktop stay off: no X bell in their place.
+            if (result != CA_SUCCESS && result != CA_ERROR_DISABLED && qApp)
+                QMetaObject::invokeMethod(qApp, shared->fallback, Qt::QueuedConnection);
+            held.lock();
+        }
+    }).detach();
+}
+
+EventSound::Player EventSound::OpenCanberra() {
+    ca_context* context = nullptr;
+    if (ca_context_create(&context) != CA_SUCCESS) return {};
+    std::shared_ptr<ca_context> owner(context, ca_context_destroy);
+    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Dyeland", CA_PROP_APPLICATION_ID,
+                            "org.dyeland.Dyeland", nullptr);
+    if (ca_context_open(context) != CA_SUCCESS) return {};
+    return [owner](const char* eventId) {
+        return ca_context_play(owner.get(), 0, CA_PROP_EVENT_ID, eventId, nullptr);
+    };
+}
+
+void EventSound::XBell() {
+    QApplication::beep();
+}
+
+}  // namespace dyeland
