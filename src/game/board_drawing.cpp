@@ -20,6 +20,7 @@ void Game::DrawBoard() {
     }
     state.CellX = 0;
     state.CellY = BoardSide - 1;
+    host_.BoardDrawn();
 }
 
 }  // namespace dyeland

@@ -39,6 +39,8 @@ public:
     virtual void SetAutoRedraw(bool on) = 0;
     virtual void DrawSolidBox(int x1, int y1, int x2, int y2, int colour) = 0;
     virtual void DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) = 0;
+    // A drawing pass over the whole board has ended and the counts are up to date.
+    virtual void BoardDrawn() {}
 
     virtual void FocusStepButton() = 0;
     // A modal question with Yes and No, the stop icon and No as the default; true for Yes.

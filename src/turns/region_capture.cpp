@@ -52,4 +52,10 @@ int CountMarks(const Grid& marks) {
     return static_cast<int>(std::count(marks.cells.begin(), marks.cells.end(), Marked));
 }
 
+int CaptureGain(const Grid& marks, const Grid& colors, int colour, SweepOrder order) {
+    Grid grown = marks;
+    GrowRegion(grown, colors, colour, order);
+    return CountMarks(grown) - CountMarks(marks);
+}
+
 }  // namespace dyeland

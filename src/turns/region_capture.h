@@ -21,4 +21,7 @@ int PaintRegion(const Grid& marks, Grid& colors, int colour);
 // Number of marked cells.
 int CountMarks(const Grid& marks);
 
+// How many cells the region would gain by taking the colour now: the same sweeps, run on a copy.
+int CaptureGain(const Grid& marks, const Grid& colors, int colour, SweepOrder order);
+
 }  // namespace dyeland

@@ -19,6 +19,16 @@ class PickerAccessible : public QAccessibleWidget {
 public:
     explicit PickerAccessible(PickerBox* picker) : QAccessibleWidget(picker, QAccessible::Button) {}
 
+    QString text(QAccessible::Text t) const override {
+        const auto* picker = static_cast<const PickerBox*>(widget());
+        if (t == QAccessible::Description && picker->SpokenDescription)
+            return picker->SpokenDescription();
+        QString text = QAccessibleWidget::text(t);
+        const QString state =
+            t == QAccessible::Name && picker->SpokenState ? picker->SpokenState() : "";
+        return state.isEmpty() ? text : text + ", " + state;
+    }
+
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
@@ -31,9 +41,9 @@ public:
     }
 };
 
-// The caption is the value; the name says what it counts. A value interface lets the change
-// events through: Linux's bridge drops a value change from an object without one.
-class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// The name says what the box counts; the caption is its value and its text, read-only. Text,
+// not a value interface: Linux's bridge would offer Increase and Decrease on a value.
+class ValueLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ValueLabelAccessible(ValueLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -51,21 +61,27 @@ public:
         return state;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface*>(this);
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QVariant currentValue() const override {
-        bool number = false;
-        const double value = Caption().toDouble(&number);
-        return number ? QVariant(value) : QVariant();
+    QString text(int start, int end) const override { return Caption().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Caption().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
     }
-    void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return {}; }
-    QVariant minimumValue() const override { return {}; }
-    // Whole steps, so that a screen reader speaks a count without decimals.
-    QVariant minimumStepSize() const override { return 1; }
 
 private:
     QString Caption() const { return static_cast<const QLabel*>(widget())->text(); }
@@ -168,8 +184,9 @@ ValueLabel::ValueLabel(const QString& caption, QWidget* parent) : QLabel(caption
 // own, and these have one. An unchanged caption, rewritten every second, says nothing.
 void ValueLabel::SetValue(const QString& caption) {
     if (caption == text()) return;
+    const QString old = text();
     setText(caption);
-    QAccessibleValueChangeEvent event(this, caption);
+    QAccessibleTextUpdateEvent event(this, 0, old, caption);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRgb>
 #include <QWidget>
+#include <functional>
 
 class QPainter;
 
@@ -35,6 +36,11 @@ public:
     QRgb Colour() const { return colour_; }
     void Press() { emit clicked(); }
 
+    // What a screen reader adds to the name ("taken by the computer") and the description in
+    // place of the fixed one, worked out each time it reads them.
+    std::function<QString()> SpokenState;
+    std::function<QString()> SpokenDescription;
+
 signals:
     void clicked();
 
@@ -50,7 +56,8 @@ private:
 };
 
 // A label showing a value the game writes (a count, a score). A screen reader finds it by the
-// accessible name of its role, reads the caption as its value, and hears of each new caption.
+// accessible name of its role, reads the caption as its value and text, and hears of each new
+// caption.
 class ValueLabel : public QLabel {
     Q_OBJECT
 public:

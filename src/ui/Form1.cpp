@@ -1,6 +1,7 @@
 // The main window: its controls, menus and timers, and the Host operations the game calls.
 #include "Form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include "Artwork.h"
+#include "BoardAccessible.h"
 #include "BoardPicture.h"
 #include "Controls.h"
 #include "Form3.h"
@@ -82,10 +84,7 @@ void Describe(QWidget* control, const QString& name, const QString& description)
     control->setAccessibleDescription(description);
 }
 
-// Picker k shows palette colour k + 8.
-constexpr const char* PickerColourNames[] = {"dark grey",  "light blue",  "light green",
-                                             "light cyan", "light red",   "light magenta",
-                                             "yellow",     "bright white"};
+constexpr const char* StepDescription = "Not shown on screen: plays your last colour again";
 
 }  // namespace
 
@@ -162,11 +161,15 @@ void Form1::BuildControls(QWidget* client) {
     ValueLabel* Label10 = value("Label10", TwipsRect(5160, 240, 1335, 255), "High score",
                                 "Best score stored for the game being played");
 
+    InstallBoardAccessible();
     Picture1_ = new BoardPicture(client);
     Picture1_->setObjectName("Picture1");
     Picture1_->move(Px(120), Px(600));
     Describe(Picture1_, "Board",
-             "The board of 30 by 30 cells; choose a colour below it to grow your region");
+             "A table of 30 rows by 30 columns; each cell says its colour and whose it is. Your "
+             "region starts at row 30, column 1, the computer's at row 1, column 30 or in the "
+             "centre. Choose one of the eight colours below the board: your region takes it, "
+             "with every cell of it that touches the region. The first past 450 cells wins");
 
     auto* Frame2 = new QFrame(client);
     Frame2->setObjectName("Frame2");
@@ -179,8 +182,9 @@ void Form1::BuildControls(QWidget* client) {
         picker->setObjectName(QString("sPicture9_%1").arg(k));
         picker->setGeometry(TwipsRect(120 + 360 * k, 120, 375, 375));
         picker->setToolTip("Click Me!");
-        const QString colour = PickerColourNames[k];
+        const QString colour = ColourName(FirstColour + k);
         Describe(picker, colour, QString("Choose %1 for your region").arg(colour));
+        SpeakPickerState(*picker, k, game.state);
         connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
         pickers[k] = picker;
     }
@@ -197,7 +201,7 @@ void Form1::BuildControls(QWidget* client) {
     // reader tells what they do; the labels it reports as off screen.
     cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
     connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
-    Describe(cmdStep_, "", "Not shown on screen: plays your last colour again");
+    Describe(cmdStep_, "", StepDescription);
     auto* cmdOppoStart =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
     connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
@@ -355,6 +359,14 @@ void Form1::DrawSolidBox(int x1, int y1, int x2, int y2, int colour) {
 
 void Form1::DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) {
     Picture1_->DrawOutlineBox(x1, y1, x2, y2, PaletteRgb(colour));
+}
+
+// The focus lands on the Step button after every computer move, so its description is where a
+// screen reader hears the counts. With none listening, a move does nothing more.
+void Form1::BoardDrawn() {
+    if (!QAccessible::isActive()) return;
+    cmdStep_->setAccessibleDescription(CountsText(game.state) + " " + StepDescription);
+    TellBoardDrawn(*Picture1_);
 }
 
 void Form1::FocusStepButton() {

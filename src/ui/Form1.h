@@ -46,6 +46,7 @@ public:
     void SetAutoRedraw(bool on) override;
     void DrawSolidBox(int x1, int y1, int x2, int y2, int colour) override;
     void DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) override;
+    void BoardDrawn() override;
     void FocusStepButton() override;
     bool AskYesNo(std::string_view prompt, std::string_view title) override;
     void ShowWarning(std::string_view text, std::string_view title) override;

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -14,6 +15,7 @@
 #include "Form3.h"
 #include "HelpWindow.h"
 #include "frmAbout.h"
+#include "turns/region_capture.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {
@@ -106,7 +108,7 @@ TEST(ScreenReader, EveryControlOfEveryWindowIsNamedAndDescribed) {
 }
 
 // A count box is named by what it counts, and its value is whatever the game last wrote, read
-// through the very interface a screen reader already holds.
+// through the very interface a screen reader already holds; it offers no value to change.
 TEST(ScreenReader, ValueBoxesGiveTheirRoleAndTheNewestValue) {
     Form1 form;
     auto value = [&form](const char* name) {
@@ -120,13 +122,55 @@ TEST(ScreenReader, ValueBoxesGiveTheirRoleAndTheNewestValue) {
     form.Timer1_Timer();
     Control<QPushButton>(form, "cmdStart")->click();
     EXPECT_EQ(player->text(QAccessible::Name), "Player cells");
-    EXPECT_EQ(player->role(), QAccessible::StaticText);
     EXPECT_EQ(player->text(QAccessible::Value), "123");
-    ASSERT_NE(player->valueInterface(), nullptr);
-    EXPECT_EQ(player->valueInterface()->currentValue().toInt(), 123);
+    EXPECT_EQ(player->textInterface()->text(0, 3), "123");
     EXPECT_EQ(value("Label7")->text(QAccessible::Value), "45");
+    EXPECT_EQ(player->valueInterface(), nullptr);
+    EXPECT_EQ(value("Label7")->valueInterface(), nullptr);
     EXPECT_EQ(high->text(QAccessible::Name), "High score");
     EXPECT_EQ(high->text(QAccessible::Value), "0");
+}
+
+// The board is a 30 x 30 table whose cells give colour and owner; each picker says whether the
+// computer holds its colour and what it would gain, and the move then gains exactly that.
+TEST(ScreenReader, BoardCellsAndPickersFollowTheGame) {
+    Form1 form;
+    Control<QPushButton>(form, "cmdStart")->click();
+    const GameState& s = form.game.state;
+    QAccessibleTableInterface* board =
+        QAccessible::queryAccessibleInterface(Control(form, "Picture1"))->tableInterface();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(QSize(board->columnCount(), board->rowCount()), QSize(30, 30));
+    auto picker = [&form](int colour) {
+        const QString name = QString("sPicture9_%1").arg(colour - 8);
+        return QAccessible::queryAccessibleInterface(Control(form, qPrintable(name)));
+    };
+    auto gain = [&picker](int colour) {
+        static const QRegularExpression cells("gain (\\d+) cell");
+        return cells.match(picker(colour)->text(QAccessible::Description)).captured(1).toInt();
+    };
+    for (int move = 0; move < 3; ++move) {
+        int best = s.ComputerColor == 8 ? 9 : 8;
+        for (int colour = 8; colour < 16; ++colour) {
+            EXPECT_EQ(picker(colour)->text(QAccessible::Name).endsWith(", taken by the computer"),
+                      colour == s.ComputerColor);
+            if (colour != s.ComputerColor && gain(colour) > gain(best)) best = colour;
+        }
+        const int promised = gain(best), before = CountMarks(s.PlayerMarks);
+        picker(best)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(CountMarks(s.PlayerMarks) - before, promised) << "move " << move;
+    }
+    int free = 0;
+    while (s.PlayerMarks.cells[free] || s.ComputerMarks.cells[free])
+        ++free;
+    const struct {
+        int x, y;
+        QString owner;
+    } cells[] = {{0, 29, ", yours"}, {29, 0, ", computer's"}, {free % 30, free / 30, ""}};
+    for (const auto& cell : cells) {
+        EXPECT_EQ(board->cellAt(cell.y, cell.x)->text(QAccessible::Name),
+                  ColourNames[s.Colors(cell.x, cell.y) - 8] + cell.owner);
+    }
 }
 
 // Space, Return and the keypad's Enter on a focused picker play its colour, as a screen
