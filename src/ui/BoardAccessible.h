@@ -1,5 +1,6 @@
 // What a screen reader learns of the game itself: the board as a 30 x 30 table whose cells say
-// their colour and owner, and what each colour picker stands for right now.
+// their colour and owner, what each colour picker stands for right now, and the check marks of
+// the Options menu.
 #pragma once
 
 #include <QString>
@@ -13,7 +14,8 @@ struct GameState;
 // A palette colour as the game speaks it: "light red", "yellow".
 QString ColourName(int colour);
 
-// Gives the board box its table for assistive technology; once, before the box is built.
+// Gives the board box its table and the checkable menu items their check box for assistive
+// technology; once, before either is built.
 void InstallBoardAccessible();
 
 // Lets picker k say whether its colour is refused or already the player's, and how many cells
