@@ -176,6 +176,12 @@ void PickerBox::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked();
 }
 
+// The second press of a double-click comes as this event. It is no new press, so the release
+// after it makes no second pick: a double-click is one pick, as it always was.
+void PickerBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 ValueLabel::ValueLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     InstallAccessibleFactory();
 }

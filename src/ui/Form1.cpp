@@ -16,8 +16,10 @@
 #include "BoardPicture.h"
 #include "Controls.h"
 #include "Form3.h"
+#include "GameMessageBox.h"
 #include "HelpWindow.h"
 #include "MenuStyle.h"
+#include "OnScreen.h"
 #include "Platform.h"
 #include "Twips.h"
 #include "WorkingDirFiles.h"
@@ -115,6 +117,7 @@ Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
     const QSize windowSize(ClientSize.width(), ClientSize.height() + menuHeight);
     setFixedSize(windowSize);
     setGeometry(QRect(ClientPosition - QPoint(0, menuHeight), windowSize));
+    KeepOnScreen(this);
 
     // The board box holds the lowest tab index, so it has the focus when the window opens.
     Picture1_->setFocus(Qt::OtherFocusReason);
@@ -375,15 +378,15 @@ void Form1::FocusStepButton() {
 
 bool Form1::AskYesNo(std::string_view prompt, std::string_view title) {
     if (ended_) return false;
-    QMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
+    GameMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
+                       QMessageBox::Yes | QMessageBox::No, this);
     return box.exec() == QMessageBox::Yes;
 }
 
 void Form1::ShowWarning(std::string_view text, std::string_view title) {
     if (ended_) return;
-    QMessageBox box(QMessageBox::Warning, FromUtf8(title), FromUtf8(text), QMessageBox::Ok, this);
+    GameMessageBox box(QMessageBox::Warning, FromUtf8(title), FromUtf8(text), QMessageBox::Ok,
+                       this);
     box.exec();
 }
 
@@ -461,9 +464,11 @@ void Form1::ShowHelp(const QString& page) {
     if (!help_) help_ = new HelpWindow(this);
     const QString error = help_->Open(page);
     if (!error.isEmpty()) {
-        QMessageBox::warning(
-            this, FromUtf8(AppTitle),
-            QString("The help for Dyeland could not be opened.\n\n%1 (%2)").arg(error, page));
+        GameMessageBox box(
+            QMessageBox::Warning, FromUtf8(AppTitle),
+            QString("The help for Dyeland could not be opened.\n\n%1 (%2)").arg(error, page),
+            QMessageBox::Ok, this);
+        box.exec();
         return;
     }
     help_->show();

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "Artwork.h"
+#include "OnScreen.h"
 #include "Twips.h"
 
 namespace dyeland {
@@ -30,6 +31,7 @@ Form3::Form3(const QWidget& mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(TwipsRect(12270, 975, 1725, 540));
     setFixedSize(size());
+    KeepOnScreen(this);
     // The classic tooltip colour: a dark theme's would vanish into the teal.
     QPalette palette = ClassicPalette();
     palette.setColor(QPalette::Window, QColor::fromRgb(DesktopColour));

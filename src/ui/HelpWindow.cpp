@@ -2,9 +2,12 @@
 #include "HelpWindow.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "OnScreen.h"
 
 namespace dyeland {
 
@@ -12,7 +15,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
     setWindowTitle("Dyeland Help");
     setAccessibleDescription("The help pages of Dyeland");
-    resize(540, 600);
+    // Its first size leaves room on the screen for a frame like the main window's.
+    const QWidget* main = parent ? parent->window() : this;
+    const QSize frame = main->frameGeometry().size() - main->size();
+    resize(QSize(540, 600).boundedTo(screen()->availableGeometry().size() - frame));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpText");
     browser_->setOpenExternalLinks(true);
@@ -21,6 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    KeepOnScreen(this);
 }
 
 QString HelpWindow::Open(const QString& page) {

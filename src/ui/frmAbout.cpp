@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "Artwork.h"
+#include "OnScreen.h"
 #include "Twips.h"
 
 namespace dyeland {
@@ -44,6 +45,7 @@ frmAbout::frmAbout(QWidget* parent)
     setPalette(ClassicPalette());
     setGeometry(TwipsRect(5100, 3735, 5160, 3465));
     setFixedSize(size());
+    KeepOnScreen(this);
 
     auto* logo = new LogoImage(this);
     logo->setObjectName("Image1");

@@ -3,10 +3,12 @@
 // and the end of the program.
 #include <gtest/gtest.h>
 
+#include <qtestspontaneevent.h>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include "EventSound.h"
 #include "Form1.h"
 #include "Form3.h"
+#include "OnScreen.h"
 #include "Platform.h"
 #include "window_test_support.h"
 
@@ -194,6 +197,58 @@ TEST(Form1Keyboard, TabReachesTheHiddenButtonsAndSpaceOrEnterPressesThem) {
     }
     form.FocusStepButton();
     EXPECT_TRUE(Control(form, "cmdStep")->hasFocus());
+}
+
+// The second press of a double-click is no second pick; two clicks apart are two.
+TEST(Form1Mouse, ADoubleClickOnAPickerIsOnePick) {
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(form.game.state.PlayerMoves, 1);
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(form.game.state.PlayerMoves, 3);
+}
+
+// Escape and the window manager's close leave a question open; its box shows the whole title.
+TEST(Form1Questions, OnlyYesOrNoAnswersAndTheWholeTitleShows) {
+    Form1 form;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QString title = "No..! Yor score = -448, a title longer than its question";
+    for (auto answer : {QMessageBox::Yes, QMessageBox::No}) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QTest::keyClick(box, Qt::Key_Escape);
+            QCloseEvent close;
+            QSpontaneKeyEvent::setSpontaneous(&close);
+            qApp->notify(box, &close);  // as the window system delivers it
+            EXPECT_TRUE(box->isVisible());
+            EXPECT_GT(box->width(), QFontMetrics(font).horizontalAdvance(title) + 50);
+            box->button(answer)->click();
+        });
+        EXPECT_EQ(form.AskYesNo("Do you want new games ?", title.toStdString()),
+                  answer == QMessageBox::Yes);
+    }
+}
+
+// A window that would run off the screen's free area moves up and left just enough, but never
+// so far that its top-left corner leaves it.
+TEST(Form1Layout, WindowsAreKeptOnScreen) {
+    const QRect screen(0, 0, 960, 540);
+    const struct {
+        QRect frame, fitted;
+    } cases[] = {
+        {{242, 97, 450, 565}, {242, 0, 450, 565}},     // taller than the screen
+        {{486, 234, 450, 300}, {486, 234, 450, 300}},  // inside: unchanged
+        {{818, 65, 230, 40}, {730, 65, 230, 40}},      // off the right edge
+        {{900, 500, 100, 100}, {860, 440, 100, 100}},  // off both
+        {{-5, -5, 1000, 30}, {0, 0, 1000, 30}},        // wider: the corner stays in
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FitOnScreen(c.frame, screen), c.fitted) << c.frame.x() << "," << c.frame.y();
 }
 
 TEST(Form1Menus, CaptionsSeparatorsAndMarksAsLaidOut) {

@@ -1,0 +1,47 @@
+// Moving a window that would stick out of the screen's free area back inside it.
+#include "OnScreen.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace dyeland {
+namespace {
+
+// The frame round a window is known only once the window manager has framed it, which it has
+// done by the window's first exposure. Then the whole frame is fitted, once.
+class FrameFitter : public QObject {
+public:
+    explicit FrameFitter(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWindow* handle = window_->windowHandle();
+        if (watched == window_ && event->type() == QEvent::Show && handle) {
+            window_->removeEventFilter(this);
+            handle->installEventFilter(this);
+        } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+            handle->removeEventFilter(this);
+            const QRect frame = window_->frameGeometry();
+            const QRect fitted = FitOnScreen(frame, window_->screen()->availableGeometry());
+            if (fitted != frame) window_->move(fitted.topLeft());
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void KeepOnScreen(QWidget* window) {
+    // A window the window manager places is left to it until it has a frame.
+    if (window->testAttribute(Qt::WA_Moved))
+        window->setGeometry(FitOnScreen(window->geometry(), window->screen()->availableGeometry()));
+    new FrameFitter(window);
+}
+
+}  // namespace dyeland
