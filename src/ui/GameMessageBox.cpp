@@ -31,7 +31,7 @@ void GameMessageBox::FitTitle() {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
     const QFontMetrics metrics(font);
-    const int wanted = metrics.horizontalAdvance(windowTitle()) + 6 * metrics.height();
+    const int wanted = metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height();
     const int width = std::min(wanted, screen()->availableGeometry().width());
     if (width <= this->width()) return;
     setFixedSize(width, height());

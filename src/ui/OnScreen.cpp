@@ -24,8 +24,16 @@ public:
             handle->installEventFilter(this);
         } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
             handle->removeEventFilter(this);
-            const QRect frame = window_->frameGeometry();
-            const QRect fitted = FitOnScreen(frame, window_->screen()->availableGeometry());
+            QRect frame = window_->frameGeometry();
+            const QRect available = window_->screen()->availableGeometry();
+            // A window the user may resize is also made small enough to fit.
+            if (window_->minimumSize() != window_->maximumSize() &&
+                available.size().expandedTo(frame.size()) != available.size()) {
+                const QSize size = window_->size();
+                window_->resize(size.boundedTo(size - (frame.size() - available.size())));
+                frame.setSize(frame.size() - (size - window_->size()));
+            }
+            const QRect fitted = FitOnScreen(frame, available);
             if (fitted != frame) window_->move(fitted.topLeft());
         }
         return false;

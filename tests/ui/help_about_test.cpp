@@ -33,7 +33,8 @@ TEST(Help, ContentsAndF1BothOpenTheOneHelpWindow) {
     EXPECT_FALSE(HelpShown(form)) << "the key must be posted, not sent";
     ASSERT_TRUE(QTest::qWaitFor([&] { return HelpShown(form); }, 2000));
     const QString text = form.help()->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* topic : {"How to play", "From The Centre", "Line", "Arcade", "res"})
+    for (const char* topic :
+         {"How to play", "From The Centre", "Line", "Arcade", "res", "Keyboard", "Good to know"})
         EXPECT_TRUE(text.contains(topic)) << topic;
 
     HelpWindow* first = form.help();
