@@ -53,15 +53,16 @@ frmAbout::frmAbout(QWidget* parent)
 
     AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375),
              "Name and version of the program");
-    AddLabel(this, "Label2", QString::fromUtf8("Copyright \u00A9 2024 the Dyeland team"),
+    AddLabel(this, "Label2", QString::fromUtf8("\u00A9 2026 The Dyeland developers"),
              TwipsRect(1680, 480, 3495, 375), "Copyright");
-    // Short enough for five lines of a common desktop font: the box cannot grow.
-    AddLabel(this, "Label4",
-             "Warning: this program is protected by copyright law. Copying, selling, lending "
-             "or passing it on, in whole or in part, without the written permission of its "
-             "authors is not allowed. Whoever does so anyway breaks the law and may have to "
-             "pay damages for it.",
-             TwipsRect(120, 2400, 4815, 1095), "Legal notice");
+    // Short enough for five lines of a common desktop font: the box cannot grow. It says no
+    // more and no less than the MIT License of the LICENSE file.
+    AddLabel(
+        this, "Label4",
+        "Free software under the MIT License: you may use, copy, change, sell and pass it on if "
+        "every copy or substantial part keeps the copyright line above and the licence notice. "
+        "Copying or distribution that drops them is unauthorised. It comes with no warranty.",
+        TwipsRect(120, 2400, 4815, 1095), "Legal notice");
 
     Command3_ = new QPushButton("OK", this);
     Command3_->setObjectName("Command3");

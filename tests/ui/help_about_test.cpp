@@ -70,6 +70,8 @@ TEST(About, OpensOnceWithTheFocusOnOkWhichClosesIt) {
     EXPECT_EQ(box->windowType(), Qt::Tool);
     EXPECT_EQ(box->geometry(), QRect(340, 249, 344, 231));
     EXPECT_EQ(Control<QLabel>(*box, "Label3")->text(), "Dyeland, Version 1.2");
+    EXPECT_EQ(Control<QLabel>(*box, "Label2")->text(), "© 2026 The Dyeland developers");
+    EXPECT_TRUE(Control<QLabel>(*box, "Label4")->text().contains("MIT License"));
     EXPECT_EQ(Control(*box, "Label4")->geometry(), QRect(8, 160, 321, 73));
     auto* ok = Control<QPushButton>(*box, "Command3");
     EXPECT_EQ(ok->geometry(), QRect(256, 128, 81, 25));
