@@ -18,12 +18,6 @@ void Game::Timer1_Timer() {
     host_.SetCaption(Caption::Label7, std::to_string(state.ComputerCount));
 }
 
-void Game::tmrRnd_Timer() {
-    if (ended_) return;
-    // Discarded on purpose: how many draws happen before the first deal varies the deals.
-    (void)host_.Rnd();
-}
-
 void Game::EndProgram() {
     if (ended_) return;
     ended_ = true;

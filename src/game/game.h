@@ -2,6 +2,7 @@
 // reaching the window only through its Host.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@
 namespace dyeland {
 
 inline constexpr std::string_view AppTitle = "Dyeland";
+
+// Before the first deal the game throws away one random draw for every WarmUpTickMs the player
+// waited, as the 10 ms warm-up timer once drew them, up to WarmUpDrawLimit (almost three hours).
+inline constexpr std::int64_t WarmUpTickMs = 10;
+inline constexpr std::int64_t WarmUpDrawLimit = 1'000'000;
 
 // The shortest decimal text that reads back as the same float: "0", "120", "120.5".
 std::string ShortestText(float value);
@@ -26,7 +32,6 @@ public:
     // Window and timers.
     void Form_Load();
     void Timer1_Timer();  // writes the two counts
-    void tmrRnd_Timer();
     void Timer2_Timer();  // the Arcade turn clock
 
     // Buttons and pickers.
@@ -74,6 +79,7 @@ private:
 
     Host& host_;
     bool ended_ = false;
+    bool warmUpDone_ = false;
     int openBoxes_ = 0;
 };
 

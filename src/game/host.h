@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <span>
@@ -16,7 +17,7 @@ namespace dyeland {
 enum class Caption { cmdStart, Label1, Label2, Label3, Label6, Label7, Label8, Label10 };
 // Menu items that carry a check mark.
 enum class MenuItem { mnuClassic, mnuCenture, mnuLine, mnuArcade };
-enum class Timer { Timer1, Timer2, tmrRnd };
+enum class Timer { Timer1, Timer2 };
 
 struct FileContents {
     std::vector<unsigned char> bytes;
@@ -55,6 +56,8 @@ public:
 
     // The program's one uniform random source: a value in [0, 1).
     virtual double Rnd() = 0;
+    // Time since the main window was created, from a clock that never goes back.
+    virtual std::int64_t MillisecondsSinceLoad() const = 0;
 
     // Files in the working directory, by bare name.
     // Reads at most maxBytes; a missing file is created empty first.

@@ -1,5 +1,6 @@
 // The new game: a fresh random board drawn twice, the variant's high score, the player's start
 // region, and the computer's opening move as the last step.
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -39,8 +40,15 @@ void Game::cmdStart_Click() {
     if (ended_) return;
     host_.SetCaption(Caption::Label10, ShortestText(s.HighScore));
 
-    // From here on only the game draws random numbers; the warm-up is over for good.
-    host_.SetTimerEnabled(Timer::tmrRnd, false);
+    // Draws thrown away on purpose: how long the player waited before the first deal varies
+    // the deals. Later deals draw only their cells.
+    if (!warmUpDone_) {
+        warmUpDone_ = true;
+        const std::int64_t draws = std::clamp<std::int64_t>(
+            host_.MillisecondsSinceLoad() / WarmUpTickMs, 0, WarmUpDrawLimit);
+        for (std::int64_t i = 0; i < draws; ++i)
+            (void)host_.Rnd();
+    }
     for (int x = 0; x < BoardSide; ++x) {
         for (int y = 0; y < BoardSide; ++y) {
             s.Colors(x, y) = static_cast<std::int16_t>(RandomColour(host_.Rnd()));

@@ -107,7 +107,12 @@ Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
     Timer2_ = AddTimer("Timer2", 3000, false, &Form1::Timer2_Timer);
     // The player's three seconds: a coarse timer could move them by up to 150 ms.
     Timer2_->setTimerType(Qt::PreciseTimer);
-    tmrRnd_ = AddTimer("tmrRnd", 10, true, &Form1::tmrRnd_Timer);
+    // The warm-up timer is never started: the first deal throws away the draws its ticks would
+    // have made, and the start screen sleeps instead of waking a hundred times a second.
+    auto* tmrRnd = new QTimer(this);
+    tmrRnd->setObjectName("tmrRnd");
+    tmrRnd->setInterval(static_cast<int>(WarmUpTickMs));
+    loadClock_.start();
 
     alert_ = std::make_unique<Form3>(*this);
 
@@ -315,8 +320,6 @@ QTimer* Form1::TimerFor(Timer timer) const {
             return Timer1_;
         case Timer::Timer2:
             return Timer2_;
-        case Timer::tmrRnd:
-            return tmrRnd_;
     }
     return Timer1_;
 }
@@ -403,7 +406,7 @@ void Form1::ProcessPendingEvents() {
 void Form1::EndProgram() {
     if (ended_) return;
     ended_ = true;
-    for (QTimer* timer : {Timer1_, Timer2_, tmrRnd_})
+    for (QTimer* timer : {Timer1_, Timer2_})
         timer->stop();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
@@ -412,6 +415,10 @@ void Form1::EndProgram() {
 // 53 random bits scaled by 2^-53: every value a multiple of 2^-53 and never 1.0.
 double Form1::Rnd() {
     return static_cast<double>(random_() >> 11) * 0x1.0p-53;
+}
+
+std::int64_t Form1::MillisecondsSinceLoad() const {
+    return loadClock_.elapsed();
 }
 
 FileContents Form1::ReadFile(std::string_view name, std::size_t maxBytes) {
@@ -435,10 +442,6 @@ void Form1::Timer1_Timer() {
 
 void Form1::Timer2_Timer() {
     if (!ended_) game.Timer2_Timer();
-}
-
-void Form1::tmrRnd_Timer() {
-    if (!ended_) game.tmrRnd_Timer();
 }
 
 // Posted, not sent: the menu returns before the key is handled, as a typed F1 would arrive.

@@ -2,6 +2,7 @@
 // timers, laid out as the game has always had them. It is the core's Host and owns the Game.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -54,6 +55,7 @@ public:
     void ProcessPendingEvents() override;
     void EndProgram() override;
     double Rnd() override;
+    std::int64_t MillisecondsSinceLoad() const override;
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override;
     std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                            const FileChange& change) override;
@@ -62,7 +64,6 @@ public:
     // The tick handlers the timers call; a test calls them just the same.
     void Timer1_Timer();
     void Timer2_Timer();
-    void tmrRnd_Timer();
 
     // Help ▸ Contents: hands an F1 press to the active window and returns at once.
     void mnuCont_Click();
@@ -101,7 +102,6 @@ private:
     QAction* mnuArcade_ = nullptr;
     QTimer* Timer1_ = nullptr;
     QTimer* Timer2_ = nullptr;
-    QTimer* tmrRnd_ = nullptr;
 
     // Not a child: a tool window owned by Form1 would be minimised along with it.
     std::unique_ptr<Form3> alert_;
@@ -110,6 +110,7 @@ private:
 
     EventSound sound_;
     std::mt19937_64 random_{std::random_device{}()};
+    QElapsedTimer loadClock_;
     bool ended_ = false;
 };
 

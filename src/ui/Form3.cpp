@@ -1,5 +1,7 @@
 // The minimised alert. The blinking runs off a timer: each phase is one 500 ms interval during
-// which the event loop is free, rather than thousands of event-processing passes.
+// which the event loop is free, rather than thousands of event-processing passes. Between two
+// phases nothing of the alert wakes the program: the main window's state is read only at the
+// end of a phase, the one moment the alert can close.
 #include "Form3.h"
 
 #include <QCloseEvent>
@@ -60,6 +62,8 @@ Form3::Form3(const QWidget& mainWindow)
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName("Timer1");
     Timer1_->setInterval(100);
+    // Once per alert: the blinking, once started, goes on by itself.
+    Timer1_->setSingleShot(true);
     connect(Timer1_, &QTimer::timeout, this, &Form3::Timer1_Timer);
 
     phaseTimer_ = new QTimer(this);

@@ -27,7 +27,7 @@ public:
     bool IsBlinking() const { return blinking_; }
     const QTimer& PhaseTimer() const { return *phaseTimer_; }
 
-    // Every 100 ms while loaded: starts the blinking.
+    // Once, 100 ms after the alert is loaded: starts the blinking.
     void Timer1_Timer();
     // Starts the blinking unless it is already running, and returns at once.
     void Command1_Click();

@@ -24,7 +24,7 @@ public:
 
     std::map<Caption, std::string> captions;
     std::map<MenuItem, bool> checks{{MenuItem::mnuClassic, true}, {MenuItem::mnuLine, true}};
-    std::map<Timer, bool> timers{{Timer::Timer1, true}, {Timer::tmrRnd, true}};
+    std::map<Timer, bool> timers{{Timer::Timer1, true}};
     std::vector<std::pair<Timer, bool>> timerSwitches;  // every SetTimerEnabled, in order
     bool autoRedraw = false;
     std::vector<Box> draws;
@@ -44,6 +44,7 @@ public:
     std::deque<double> randoms;  // handed out first; then the source, else 0
     std::function<double()> randomSource;
     int randomDraws = 0;
+    std::int64_t msSinceLoad = 0;
 
     std::map<std::string, std::vector<unsigned char>> files;
     std::string readError, replaceError, removeError;  // a non-empty text makes that call fail
@@ -111,6 +112,7 @@ public:
         randoms.pop_front();
         return r;
     }
+    std::int64_t MillisecondsSinceLoad() const override { return msSinceLoad; }
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
         if (!readError.empty()) return {{}, readError};
         auto& file = files[std::string(name)];  // created empty when missing

@@ -21,6 +21,7 @@ namespace {
 class SeededForm : public Form1 {
 public:
     double Rnd() override { return random(); }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     std::function<double()> random = dyeland::testing::SeededSource(0);
 };
 

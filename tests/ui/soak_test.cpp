@@ -60,6 +60,7 @@ public:
     void ShowWarning(std::string_view, std::string_view) override { ++warnings; }
     void Beep() override {}
     double Rnd() override { return random_(); }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     void ProcessPendingEvents() override {
         ++yieldDepth_;
         Form1::ProcessPendingEvents();
@@ -141,8 +142,7 @@ public:
             menu_.push_back(Control<QAction>(form, name));
         // The soak ticks the game's clocks itself. Stretched real intervals keep wall time
         // from changing the course of a game, so a seed replays exactly.
-        for (const char* name : {"Timer2", "tmrRnd"})
-            Control<QTimer>(form, name)->setInterval(24 * 3600 * 1000);
+        Control<QTimer>(form, "Timer2")->setInterval(24 * 3600 * 1000);
         form.show();
     }
 
@@ -228,7 +228,6 @@ private:
         {"space", 2, [this] { PressSpace(); }},
         {"Timer2", 1, [this] { form.Timer2_Timer(); }},
         {"Timer1", 20, [this] { form.Timer1_Timer(); }},
-        {"tmrRnd", 10, [this] { form.tmrRnd_Timer(); }},
         {"alert", 8, [this] { AlertTick(); }},
         {"minimise", 6, [this] { form.isMinimized() ? form.showNormal() : form.showMinimized(); }},
         {"mnuLine", 3, [this] { menu_[4]->trigger(); }},
