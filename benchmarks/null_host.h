@@ -26,6 +26,7 @@ public:
     void ProcessPendingEvents() override {}
     void EndProgram() override {}
     double Rnd() override { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     FileContents ReadFile(std::string_view, std::size_t) override { return {}; }
     std::string UpdateFile(std::string_view, std::size_t, const FileChange&) override { return {}; }
     std::string RemoveFile(std::string_view) override { return {}; }

@@ -29,6 +29,7 @@ public:
         Picture1->installEventFilter(&paints);
     }
     double Rnd() override { return static_cast<double>(random_() >> 11) * 0x1p-53; }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
 
     void NewGame() {
