@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/high_score_file.h"
 #include "table.h"
 
 namespace dyeland {
@@ -82,6 +83,8 @@ TEST(HighScoreFile, WritesOnlyABetterScoreAndReportsEveryLostOne) {
         EXPECT_EQ(t.host.warnings.size(), warned.size() + !c.readError.empty());
         EXPECT_EQ(t.host.captions[Caption::Label10], "0");
     }
+    // Bytes past the two records are no part of the file; a rewrite drops them.
+    EXPECT_EQ(WithRecord(Concat({V120, Reserved1, V651, Reserved2, {0xEE}}), 1, 300).size(), 20u);
 }
 
 }  // namespace
