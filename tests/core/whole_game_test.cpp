@@ -1,4 +1,4 @@
-// Whole games of both variants, played to a win by each side, checking after every move that
+// Whole games of both variants, played to a win by either side, checking after every move that
 // the mover's region, the board, the score and the picture agree with each other.
 #include <gtest/gtest.h>
 
@@ -49,26 +49,15 @@ int PlayOut(Table& t, bool classic, bool greedy) {
     return moves;
 }
 
-TEST(WholeGame, EachSideWinsInBothVariants) {
-    // The centre start is strong enough that a greedy player loses on random boards; on the
-    // friendly board the fourteen left columns are one colour, within the player's reach.
-    std::vector<double> friendly;
-    auto source = testing::SeededSource(11);
-    for (int i = 0; i < CellCount; ++i)
-        friendly.push_back(i < 14 * BoardSide ? 0.5 : i == 29 * BoardSide ? 0.2 : source());
+TEST(WholeGame, EachSideWinsAndBothVariantsEnd) {
     const struct {
         bool classic, greedy;
         std::uint64_t seed;
-        bool friendly, playerWins;
-    } cases[] = {{true, true, 1, false, true},
-                 {true, false, 2, false, false},
-                 {false, true, 1, false, false},
-                 {false, true, 1, true, true}};
+        bool playerWins;
+    } cases[] = {{true, true, 1, true}, {true, false, 2, false}, {false, true, 1, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         Table t(c.seed);
-        if (c.friendly)
-            t.host.randomSource = [&, i = 0]() mutable { return friendly[i++ % CellCount]; };
         const int moves = PlayOut(t, c.classic, c.greedy);
         ASSERT_EQ(t.host.questions.size(), 1u) << "no end after " << moves << " moves";
         EXPECT_EQ(t.host.questions[0].first == "Do you want new games ?", c.playerWins);

@@ -1,8 +1,7 @@
 // Long random play on the real window, offscreen: picker clicks, Space on the buttons, every
 // menu command that keeps the program running, minimising, timer ticks, and events waiting at a
 // computer turn's yield. The board is checked right after every move of either side and between
-// events. DYELAND_SOAK_SEED replays a run, DYELAND_SOAK_EVENTS scales it, DYELAND_SOAK_SECONDS
-// bounds its time; a run that meets the bound stops early and says how far it got.
+// events. DYELAND_SOAK_SEED replays a run, DYELAND_SOAK_EVENTS scales it.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -83,10 +82,8 @@ private:
 TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const std::uint64_t seed = EnvNumber("DYELAND_SOAK_SEED", std::random_device{}());
     const auto events = EnvNumber("DYELAND_SOAK_EVENTS", 100000);
-    const auto budget = std::chrono::seconds(EnvNumber("DYELAND_SOAK_SECONDS", 240));
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
-    RecordProperty("seed", std::to_string(seed));
     SoakForm form(seed);
     std::mt19937_64 dice(seed + 1);
     auto roll = [&](int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice); };
@@ -125,7 +122,6 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         for (int n = roll(6) == 0 ? 1 + roll(3) : 0; n > 0; --n)
             QTimer::singleShot(0, &form, kinds[roll(6)]);
     };
-    const auto start = std::chrono::steady_clock::now();
     std::uint64_t done = 0;
     int last = -1;
     while (done < events && form.failure.empty()) {
@@ -136,7 +132,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         const auto board = testing::AfterMove(Grid{}, s.Colors, 0, 0, form.black);
         if (!board || !s.PlayerTurn || form.ProgramEnded() || QApplication::activeModalWidget())
             form.failure += "between events: " + std::string(board.message());
-        if (++done % 256 == 0 && std::chrono::steady_clock::now() - start > budget) break;
+        ++done;
     }
     std::cout << "soak ran " << done << " of " << events << " events; games won " << form.gameEnds
               << ", nested moves " << form.nestedMoves << std::endl;
