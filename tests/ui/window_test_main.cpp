@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Tests close windows all the time; that must not quit the application under them.
     QApplication::setQuitOnLastWindowClosed(false);
