@@ -54,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int other = classic ? CentreRecord : ClassicRecord;
     const std::vector<unsigned char>& after = host.file;
     Check(ReadRecord(after, record) >= ReadRecord(before, record));
+    // A rewritten record is its value and six zero bytes, in a file of no more than two records.
+    const std::vector<unsigned char> rewritten = WithRecord(before, record, 1.0f);
+    Check(rewritten.size() <= HighScoreFileSize && ReadRecord(rewritten, record) == 1.0f);
+    for (std::size_t i = (record - 1) * RecordSize + 4; i < record * RecordSize; ++i)
+        Check(rewritten[i] == 0);
     if (after != before) {
         Check(after.size() <= std::max<std::size_t>(HighScoreFileSize, before.size()));
         // The other record keeps its bytes; the ones it lacked in a short file read as zero.

@@ -115,7 +115,12 @@ TEST(TurnCycle, ArcadeClockNestedMovesAndExit) {
     EXPECT_EQ(t.s.PlayerColor, picked);
     EXPECT_EQ(t.s.PlayerMoves, 3);
     EXPECT_EQ(t.host.retained, t.s.Colors);
-    t.game.mnuNGames_Click();
+    // Clearing the scores asks first; a delete that fails is reported and the game goes on.
+    t.host.removeError = "Permission denied";
+    t.host.answers = {true};
+    t.game.mnuScor_Click();
+    EXPECT_EQ(t.host.warnings.size(), 1u);
+    EXPECT_TRUE(t.s.PlayerTurn);
     const auto on = std::pair(Timer::Timer2, true), off = std::pair(Timer::Timer2, false);
     EXPECT_EQ(t.host.timerSwitches, (decltype(t.host.timerSwitches){on, off, on, off}));
     EXPECT_EQ(t.host.beeps, 2);

@@ -68,6 +68,17 @@ TEST(WholeGame, EachSideWinsAndBothVariantsEnd) {
             ReadRecord(t.host.files["res"], c.classic ? ClassicRecord : CentreRecord);
         EXPECT_EQ(stored, t.s.Score > 0 ? static_cast<float>(t.s.Score) : 0.0f);
     }
+    // A save that cannot read or replace the file is reported with the system's reason, writes
+    // nothing, and the game still asks its question.
+    for (bool reading : {true, false}) {
+        Table t;
+        (reading ? t.host.readError : t.host.replaceError) = "Permission denied";
+        PlayOut(t, true, true);
+        EXPECT_EQ(t.host.warnings,
+                  std::vector<std::string>{"The high score could not be saved in the file \"res\": "
+                                           "Permission denied"});
+        EXPECT_TRUE(t.host.files["res"].empty() && t.host.questions.size() == 1);
+    }
 }
 
 }  // namespace
