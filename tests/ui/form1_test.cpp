@@ -1,6 +1,6 @@
-// The main window's own behaviour: a double-click on a picker, the Yes/No question, windows
-// kept on screen, the display platform, the beep's fallback, texts under a dark palette, Help
-// and About, and the end of the program.
+// The main window's own behaviour: windows kept on screen, the display platform, the beep's
+// fallback, then one window's life: a double-click on a picker, Help and About, texts under a
+// dark palette, the Yes/No question and the end of the program.
 #include <gtest/gtest.h>
 
 #include <qtestspontaneevent.h>
@@ -25,33 +25,11 @@
 namespace dyeland::test {
 namespace {
 
-// The second press of a double-click is no second pick. Escape and the window manager's close
-// leave a question open; its box shows the whole title.
-TEST(Form1, ADoubleClickIsOnePickAndOnlyYesOrNoAnswersAQuestion) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
-    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(form.game.state.PlayerMoves, 1);
-
-    const QString title = "No..! Yor score = -448, a title longer than its question";
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QTest::keyClick(box, Qt::Key_Escape);
-        QCloseEvent close;
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        qApp->notify(box, &close);  // as the window system delivers it
-        EXPECT_TRUE(box->isVisible());
-        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title) + 50);
-        box->button(QMessageBox::No)->click();
-    });
-    EXPECT_FALSE(form.AskYesNo("Do you want new games ?", title.toStdString()));
-}
-
 // A window off the free area moves up and left just enough, its corner never leaving it; xcb
-// wherever an X server is named, Wayland without one, the user's own choice always.
-TEST(Form1, WindowsAreKeptOnScreenAndXcbComesFirst) {
+// wherever an X server is named, Wayland without one, the user's own choice always. The X bell
+// stands in where the sound system cannot be opened or fails to play, not where event sounds
+// are switched off.
+TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
     // Taller than the screen; off the right and the bottom; wider, so the corner stays in.
     const QRect screen(0, 0, 960, 540), fits[][2] = {{{242, 97, 450, 565}, {242, 0, 450, 565}},
                                                      {{900, 500, 100, 100}, {860, 440, 100, 100}},
@@ -63,50 +41,36 @@ TEST(Form1, WindowsAreKeptOnScreenAndXcbComesFirst) {
                                   {"offscreen", ":0", nullptr, "offscreen"}};
     for (const auto& c : platforms)
         EXPECT_EQ(ChoosePlatform(c[0], c[1], c[2]), c[3]) << c[3];
-}
-
-// The X bell stands in where the sound system cannot be opened or fails to play, not where
-// event sounds are switched off.
-TEST(Form1, TheXBellStandsInWhenNoEventSoundPlays) {
     const int cases[][3] = {{0, 0, 1}, {1, -1, 1}, {1, -16, 0}};  // opens, plays, X bells
     for (const auto& c : cases) {
-        std::atomic<int> asked = 0;
-        int xBells = 0;
+        std::atomic<int> asked = 0, xBells = 0;
         EventSound sound(
             [&] {
-                return c[0] ? EventSound::Player([&](const char*) { return ++asked, c[1]; })
-                            : (++asked, nullptr);
+                return ++asked, c[0] ? EventSound::Player([&](auto) { return c[1]; }) : nullptr;
             },
             [&] { ++xBells; });
         sound.Bell();
         QTRY_COMPARE(asked.load(), 1);
-        QTest::qWait(50);
+        QTest::qWait(50);  // for the play and the X bell it may post
         EXPECT_EQ(xBells, c[2]) << c[1];
     }
 }
 
-// Under a dark desktop palette the alert's text and the logo still stand out from their
-// background; the logo's letters are its top 24 pixels.
-TEST(Form1, TextsStandOutUnderADarkPalette) {
+// The second press of a double-click is no second pick. Help opens with its topics, it and the
+// About box once, About not modal. Under a dark desktop palette the alert's text and the logo's
+// letters (its top 24 pixels) stand out from their background. Escape and the window manager's
+// close leave a question open, its box showing the whole title; closing the window then ends the
+// program at once, the question open and the alert up. The end asks the main loop to return,
+// which would make every later nested loop return at once: this test stays the file's last.
+TEST(Form1, OneWindowFromADoubleClickToItsClose) {
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
     Form1 form;
-    const QImage window = form.grab().toImage();  // which lays the window out
-    const QWidget* logo = Control(form, "Image1");
-    for (const QImage& shot : {form.alert()->grab().toImage(),
-                               window.copy(QRect(logo->mapTo(&form, QPoint()), QSize(93, 24)))}) {
-        // The text farthest from the background, which the bottom right corner shows.
-        int most = 0, back = qGray(shot.pixel(shot.width() - 3, shot.height() - 3));
-        for (int y = 3; y < shot.height() - 3; ++y)
-            for (int x = 3; x < shot.width() - 3; ++x)
-                most = std::max(most, std::abs(qGray(shot.pixel(x, y)) - back));
-        EXPECT_GT(most, 128) << shot.width();
-    }
-    QApplication::setPalette(QPalette());  // the dark palette no longer
-}
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(form.game.state.PlayerMoves, 1);
 
-// Help opens with its topics, and both it and the About box open once; About is not modal.
-TEST(Form1, HelpAndAboutOpenOnce) {
-    Form1 form;
     for (int twice = 0; twice < 2; ++twice)
         form.ShowHelp(HelpWindow::ContentsPage), form.mnuAbout_Click();
     const QString text = form.help()->findChild<QTextBrowser*>()->toPlainText();
@@ -115,26 +79,38 @@ TEST(Form1, HelpAndAboutOpenOnce) {
     EXPECT_EQ(form.findChildren<HelpWindow*>().size() + form.findChildren<frmAbout*>().size(), 2);
     EXPECT_FALSE(form.about()->isModal());
     EXPECT_TRUE(Control<QLabel>(*form.about(), "Label4")->text().contains("MIT License"));
-}
 
-// Closing the window ends the program at once, with a question open and the alert up.
-TEST(Form1, ClosingTheWindowEndsEverythingAtOnce) {
-    {
-        Form1 form;
-        form.showMinimized();
-        form.Timer1_Timer();
-        ASSERT_TRUE(form.alert()->isVisible());
-        QTimer::singleShot(0, &form, [&] { form.close(); });
-        EXPECT_FALSE(form.AskYesNo("Do you want new games ?", "Dyeland"));
-        EXPECT_TRUE(form.ProgramEnded() && form.game.Ended());
-        EXPECT_FALSE(form.isVisible() || form.alert()->isVisible());
-        for (const QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
-            EXPECT_FALSE(timer->isActive()) << qPrintable(timer->objectName());
+    const QPoint logo = Control(form, "Image1")->mapTo(&form, QPoint());
+    for (const QImage& shot :
+         {form.alert()->grab().toImage(), form.grab().toImage().copy(QRect(logo, QSize(93, 24)))}) {
+        // The text farthest from the background, which the bottom right corner shows.
+        int most = 0, back = qGray(shot.pixel(shot.width() - 3, shot.height() - 3));
+        for (int y = 3; y < shot.height() - 3; ++y)
+            for (int x = 3; x < shot.width() - 3; ++x)
+                most = std::max(most, std::abs(qGray(shot.pixel(x, y)) - back));
+        EXPECT_GT(most, 128) << shot.width();
     }
-    // The end asked the main loop to return; until one has run, every nested loop would
-    // return at once in the tests that follow.
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
+    QApplication::setPalette(QPalette());  // the dark palette no longer
+
+    form.showMinimized();
+    form.Timer1_Timer();
+    ASSERT_TRUE(form.alert()->isVisible());
+    const QString title = "No..! Yor score = -448, a title longer than its question";
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QTest::keyClick(box, Qt::Key_Escape);
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(box, &close);  // as the window system delivers it
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title) + 50);
+        form.close();
+    });
+    EXPECT_FALSE(form.AskYesNo("Do you want new games ?", title.toStdString()));
+    EXPECT_TRUE(form.ProgramEnded() && form.game.Ended());
+    EXPECT_FALSE(form.isVisible() || form.alert()->isVisible());
+    for (const QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+        EXPECT_FALSE(timer->isActive()) << qPrintable(timer->objectName());
 }
 
 }  // namespace
