@@ -15,11 +15,9 @@ namespace {
 
 TEST(Alert, BlinksWhileMinimisedAndClosesAtThePhaseEndAfterARestore) {
     Form1 form;
-    form.show();
     Form3* alert = form.alert();
     const QWidget* label = Control(*alert, "Label1");
     form.showMinimized();
-    EXPECT_FALSE(alert->isVisible()) << "a minimise alone shows nothing";
     form.Timer1_Timer();
     ASSERT_TRUE(alert->isVisible() && !label->isHidden());
     ASSERT_TRUE(QTest::qWaitFor([&] { return label->isHidden(); }, 2000));
