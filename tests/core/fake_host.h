@@ -50,9 +50,8 @@ public:
     bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt, title);
         if (onQuestion) onQuestion();
-        if (answers.empty()) return false;
-        const bool yes = answers.front();
-        answers.pop_front();
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
         return yes;
     }
     void ShowWarning(std::string_view text, std::string_view) override {

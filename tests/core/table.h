@@ -22,11 +22,9 @@ inline std::function<double()> SeededSource(std::uint64_t seed) {
 // Marks on every cell of the rectangle from (x1, y1) to (x2, y2), both included.
 inline Grid Block(int x1, int y1, int x2, int y2) {
     Grid g;
-    for (int i = 0; i < CellCount; ++i)
-        g.cells[i] =
-            i % BoardSide >= x1 && i % BoardSide <= x2 && i / BoardSide >= y1 && i / BoardSide <= y2
-                ? Marked
-                : 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            g(x, y) = Marked;
     return g;
 }
 

@@ -76,11 +76,12 @@ TEST_F(InAFolder, NothingButAHighScoreFileIsEverWritten) {
     Write("real/scores", Old);
     Write("profile", std::string(30, 'p'));
     ASSERT_EQ(::mkfifo("fifo", 0666), 0);
-    fs::create_symlink("/dev/zero", "device");
     fs::create_directory("folder");
-    fs::create_symlink("real/scores", "link");
-    fs::create_symlink("profile", "foreign");
-    fs::create_symlink("real/nothing", "dangling");
+    for (auto [link, target] : {std::pair{"device", "/dev/zero"},
+                                {"link", "real/scores"},
+                                {"foreign", "profile"},
+                                {"dangling", "real/nothing"}})
+        fs::create_symlink(target, link);
     Names before = Entries(".");
     const struct {
         const char* name;
