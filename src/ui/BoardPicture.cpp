@@ -165,7 +165,9 @@ bool BoardPicture::eventFilter(QObject* watched, QEvent* event) {
         QT_WARNING_POP
         const QRegion here = exposed.translated(-mapTo(window(), QPoint(0, 0))) & rect();
         const QRegion uncovered = here - popupsGone_;
-        popupsGone_ -= here;
+        // A popup that closed without an expose (a compositing window manager sends none) must
+        // not hide a later real uncovering.
+        popupsGone_ = QRegion();
         if (screenDiffers_) {
             RestoreRegion(uncovered);
             update(uncovered);

@@ -58,10 +58,13 @@ void EventSound::Bell() {
             if (!opened) player = shared->openPlayer();
             opened = true;
             const int result = player ? player("bell") : CA_ERROR_NODRIVER;
+            // Under the lock, and only while the window's sound is alive: the window goes before
+            // the application object, so qApp is still there.
+            held.lock();
+            if (shared->stop) return;
             // Event sounds switched off on the desktop stay off: no X bell in their place.
             if (result != CA_SUCCESS && result != CA_ERROR_DISABLED && qApp)
                 QMetaObject::invokeMethod(qApp, shared->fallback, Qt::QueuedConnection);
-            held.lock();
         }
     }).detach();
 }
