@@ -73,20 +73,17 @@ TEST(Form1, OneWindowFromADoubleClickToItsClose) {
 
     for (int twice = 0; twice < 2; ++twice)
         form.ShowHelp(HelpWindow::ContentsPage), form.mnuAbout_Click();
-    const QString text = form.help()->findChild<QTextBrowser*>()->toPlainText();
-    EXPECT_TRUE(text.contains("How to play") && text.contains("Good to know"));
+    EXPECT_TRUE(form.help()->findChild<QTextBrowser*>()->toPlainText().contains("Good to know"));
     EXPECT_EQ(form.findChildren<HelpWindow*>().size() + form.findChildren<frmAbout*>().size(), 2);
     EXPECT_FALSE(form.about()->isModal());
     EXPECT_TRUE(Control<QLabel>(*form.about(), "Label4")->text().contains("MIT License"));
 
-    // Contrast as the accessibility guidelines measure it: at least 4.5 : 1 between the text
-    // (the pixel farthest from the background) and the background (the bottom right corner).
-    auto luminance = [](QRgb c) {
-        auto linear = [](int v) {
-            return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) +
-               0.05;
+    // Contrast as the accessibility guidelines measure it (less the sRGB curve's tiny linear
+    // end): at least 4.5 : 1 between the text, the pixel farthest from the background, and the
+    // background, which the bottom right corner shows.
+    auto linear = [](int v) { return std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+    auto luminance = [&](QRgb c) {
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
     };
     const QImage window = form.grab().toImage();
     std::vector<QImage> shots = {form.alert()->grab().toImage()};
@@ -96,11 +93,12 @@ TEST(Form1, OneWindowFromADoubleClickToItsClose) {
     for (int left : {0, 15, 30, 45, 51, 66, 81})  // one letter each
         shots.push_back(window.copy(logo.x() + left - 3, logo.y() - 3, left == 45 ? 9 : 18, 27));
     for (const QImage& shot : shots) {
-        double most = 1, back = luminance(shot.pixel(shot.width() - 3, shot.height() - 3));
+        double most = 1, back = luminance(shot.pixel(shot.width() - 3, shot.height() - 3)) + .05;
         for (int y = 3; y < shot.height() - 3; ++y)
-            for (int x = 3; x < shot.width() - 3; ++x)
-                most = std::max(
-                    {most, luminance(shot.pixel(x, y)) / back, back / luminance(shot.pixel(x, y))});
+            for (int x = 3; x < shot.width() - 3; ++x) {
+                const double l = luminance(shot.pixel(x, y)) + .05;
+                most = std::max({most, l / back, back / l});
+            }
         EXPECT_GE(most, 4.5) << &shot - shots.data();
     }
     QApplication::setPalette(QPalette());  // the dark palette no longer
