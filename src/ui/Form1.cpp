@@ -467,11 +467,10 @@ void Form1::ShowHelp(const QString& page) {
     if (!help_) help_ = new HelpWindow(this);
     const QString error = help_->Open(page);
     if (!error.isEmpty()) {
-        GameMessageBox box(
-            QMessageBox::Warning, FromUtf8(AppTitle),
-            QString("The help for Dyeland could not be opened.\n\n%1 (%2)").arg(error, page),
-            QMessageBox::Ok, this);
-        box.exec();
+        ShowWarning(QString("The help for Dyeland could not be opened.\n\n%1 (%2)")
+                        .arg(error, page)
+                        .toStdString(),
+                    AppTitle);
         return;
     }
     help_->show();
