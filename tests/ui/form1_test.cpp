@@ -101,6 +101,7 @@ TEST(Form1, OneWindowFromADoubleClickToItsClose) {
             }
         EXPECT_GE(most, 4.5) << &shot - shots.data();
     }
+    EXPECT_EQ(shots[0].pixel(9, 1), shots[0].pixel(3, 1)) << "the alert's text on its colour";
     QApplication::setPalette(QPalette());  // the dark palette no longer
 
     form.showMinimized();
