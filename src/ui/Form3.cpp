@@ -88,6 +88,11 @@ Form3::Form3(const QWidget& mainWindow)
     font.setWeight(QFont::Normal);
     Label1_->setFont(font);
     Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A blink changes only the text's pixels, so only they are repainted and sent to the screen.
+    const QFontMetrics metrics = Label1_->fontMetrics();
+    const QPoint baseline = Label1_->contentsRect().topLeft() + QPoint(0, metrics.ascent());
+    Label1_->setMask(
+        metrics.tightBoundingRect(Label1_->text()).translated(baseline).adjusted(-2, -2, 2, 2));
     Label1_->setAccessibleDescription("Restore the Dyeland window to go on playing");
 
     // Outside the window: the mouse cannot reach it, the keyboard can.
