@@ -61,8 +61,8 @@ TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
 // letters (its top 24 pixels) stand out from their background, the alert's text whole and on
 // the alert's colour. Escape and the window manager's close leave a question open, its box
 // showing the whole title; closing the window then ends the program at once, the question open
-// and the alert up. The end asks the main loop to return,
-// which would make every later nested loop return at once: this test stays the file's last.
+// and the alert up. The end asks the main loop to return, which would make every later nested
+// loop return at once: this test stays the file's last.
 TEST(Form1, OneWindowFromADoubleClickToItsClose) {
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
     Form1 form;
