@@ -80,18 +80,14 @@ void Game::ReadHighScore() {
 }
 
 void Game::SaveHighScore() {
-    FileContents file = host_.ReadFile(HighScoreFileName, HighScoreFileSize);
     int record = state.ClassicGame ? ClassicRecord : CentreRecord;
     float& buffer = state.ClassicGame ? state.HighScoreClassic : state.HighScoreCentre;
     buffer = static_cast<float>(state.Score);
     if (!(buffer > state.HighScore)) return;
-    if (!file.error.empty()) {
-        // Writing blind would wipe the other variant's record.
-        Warn(SaveFailure(file.error));
-        return;
-    }
-    // Another copy of the game in this folder may have stored a better score since our read;
-    // the decision is taken again on what the file holds at the moment it is replaced.
+    // The decision is taken on what the file holds at the moment it is replaced, read under the
+    // host's lock: another copy of the game in this folder may have stored a better score since
+    // the game began. A file that can't be read is not written, which would wipe the other
+    // variant's record.
     std::string error = host_.UpdateFile(
         HighScoreFileName, HighScoreFileSize,
         [&](std::span<const unsigned char> current) -> std::optional<std::vector<unsigned char>> {

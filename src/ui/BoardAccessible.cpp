@@ -44,8 +44,9 @@ public:
     bool IsCell() const { return row_ >= 0 && column_ >= 0; }
     // NameChanged when the square's colour or owner is no longer what the reader was told.
     void TellIfRenamed() {
+        if (!IsCell()) return;
         const QString name = text(QAccessible::Name);
-        if (!IsCell() || name == told_) return;
+        if (name == told_) return;
         told_ = name;
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include <csignal>
-#include <cstdlib>
 
 #include "Form1.h"
 #include "Platform.h"

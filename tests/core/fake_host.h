@@ -76,7 +76,7 @@ public:
     }
     std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                            const FileChange& change) override {
-        if (!replaceError.empty()) return replaceError;
+        if (auto error = readError + replaceError; !error.empty()) return error;
         auto& file = files[std::string(name)];
         if (auto next = change({file.data(), std::min(maxBytes, file.size())})) file = *next;
         return {};
