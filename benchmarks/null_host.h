@@ -29,7 +29,7 @@ public:
     std::int64_t MillisecondsSinceLoad() const override { return 0; }
     FileContents ReadFile(std::string_view, std::size_t) override { return {}; }
     std::string UpdateFile(std::string_view, std::size_t, const FileChange&) override { return {}; }
-    std::string RemoveFile(std::string_view) override { return {}; }
+    std::string RemoveFile(std::string_view, std::size_t) override { return {}; }
 
 private:
     std::mt19937_64 random_{12345};

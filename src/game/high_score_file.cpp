@@ -98,10 +98,10 @@ void Game::SaveHighScore() {
 }
 
 void Game::DeleteHighScoreFile() {
-    std::string error = host_.RemoveFile(HighScoreFileName);
+    std::string error = host_.RemoveFile(HighScoreFileName, HighScoreFileSize);
     if (!error.empty()) {
-        Warn("The high scores could not be cleared: the file \"" + std::string(HighScoreFileName) +
-             "\" could not be deleted: " + error);
+        Warn("The high scores could not be cleared in the file \"" +
+             std::string(HighScoreFileName) + "\": " + error);
     }
 }
 

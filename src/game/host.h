@@ -70,8 +70,9 @@ public:
     // worked or nothing needed changing, else the reason nothing was changed.
     virtual std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                                    const FileChange& change) = 0;
-    // Removes the file; a file that does not exist is not an error. Returns "" or the reason.
-    virtual std::string RemoveFile(std::string_view name) = 0;
+    // Removes the file; a file that does not exist is not an error. A link stays: the file it
+    // names is emptied instead, as UpdateFile would write it. Returns "" or the reason.
+    virtual std::string RemoveFile(std::string_view name, std::size_t maxBytes) = 0;
 };
 
 }  // namespace dyeland

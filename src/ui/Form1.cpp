@@ -430,8 +430,8 @@ std::string Form1::UpdateFile(std::string_view name, std::size_t maxBytes,
     return WorkingDirFiles::Update(name, maxBytes, change);
 }
 
-std::string Form1::RemoveFile(std::string_view name) {
-    return WorkingDirFiles::Remove(name);
+std::string Form1::RemoveFile(std::string_view name, std::size_t maxBytes) {
+    return WorkingDirFiles::Remove(name, maxBytes);
 }
 
 void Form1::Timer1_Timer() {

@@ -59,7 +59,7 @@ public:
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override;
     std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                            const FileChange& change) override;
-    std::string RemoveFile(std::string_view name) override;
+    std::string RemoveFile(std::string_view name, std::size_t maxBytes) override;
 
     // The tick handlers the timers call; a test calls them just the same.
     void Timer1_Timer();

@@ -13,6 +13,8 @@ GameMessageBox::GameMessageBox(Icon icon, const QString& title, const QString& t
                                StandardButtons buttons, QWidget* parent)
     : QMessageBox(icon, title, text, buttons, parent),
       question_(buttons.testFlag(Yes) && buttons.testFlag(No)) {
+    // A reason from the system or a folder's name is shown as it is, never read as markup.
+    setTextFormat(Qt::PlainText);
     if (!question_) return;
     setDefaultButton(No);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

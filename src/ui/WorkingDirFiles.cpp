@@ -31,6 +31,8 @@ constexpr auto LockRetry = std::chrono::milliseconds(2);
 constexpr std::string_view TemporarySuffix = ".saving";
 
 const std::string DanglingLink = "it is a link to a file that does not exist";
+const std::string PlantedLink =
+    "it is a link that another user made in a folder others can write to, so it was not followed";
 
 std::string Reason(int error) {
     return std::system_category().message(error);
@@ -81,7 +83,18 @@ std::string ReadStart(int fd, std::size_t maxBytes, std::vector<unsigned char>& 
 struct Target {
     Descriptor folder;
     std::string name;
+    bool linked = false;  // reached through at least one link
 };
+
+// The kernel's rule for links in shared folders, applied to the links followed here by hand: in
+// a folder others can write to, a link is trusted only when the player or the folder's owner
+// made it. Otherwise anyone sharing /tmp could point the player's "res" at the player's files.
+bool Planted(int folder, const struct stat& link) {
+    struct stat info {};
+    if (::fstat(folder, &info) != 0) return true;
+    const bool shared = (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    return shared && link.st_uid != ::geteuid() && link.st_uid != info.st_uid;
+}
 
 std::string Resolve(std::string_view name, Target& target) {
     target.folder = Descriptor(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -94,7 +107,9 @@ std::string Resolve(std::string_view name, Target& target) {
             return links == 0 ? std::string() : DanglingLink;
         }
         if (!S_ISLNK(info.st_mode)) return S_ISREG(info.st_mode) ? std::string() : NotRegular(info);
+        target.linked = true;
         if (links == MaxLinks) return Reason(ELOOP);
+        if (Planted(target.folder.get(), info)) return PlantedLink;
 
         std::string link(PATH_MAX, '\0');
         ssize_t n =
@@ -111,6 +126,16 @@ std::string Resolve(std::string_view name, Target& target) {
         }
         target.name = std::move(link);
     }
+}
+
+// A file the player write-protected keeps every byte, as opening it for writing has always
+// failed. The missing write bits count even for root, who could open it all the same.
+std::string MayReplace(const Target& target, const struct stat& info) {
+    if ((info.st_mode & 0222) == 0) return Reason(EACCES);
+    if (::faccessat(target.folder.get(), target.name.c_str(), W_OK,
+                    AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+        return Reason(errno);
+    return {};
 }
 
 // Two copies of the game saving in one folder take turns from the re-read to the rename. The
@@ -144,7 +169,7 @@ std::string ReplaceWhole(const Target& target, const struct stat* old,
         ::unlinkat(folder, temporary.c_str(), 0);
         return Reason(error);
     };
-    if (old && ::fchmod(out.get(), old->st_mode & 07777) != 0) return fail(errno);
+    if (old && ::fchmod(out.get(), old->st_mode & 0777) != 0) return fail(errno);
     for (std::size_t done = 0; done < bytes.size();) {
         ssize_t n = ::write(out.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
@@ -164,24 +189,19 @@ std::string ReplaceWhole(const Target& target, const struct stat* old,
 }  // namespace
 
 FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) {
-    const std::string path(name);
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno != ENOENT) return {{}, Reason(errno)};
-        // A missing file is created empty, as the game always has; O_EXCL never follows a link.
-        Descriptor fd(
-            ::open(path.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666));
-        if (fd.get() >= 0) return {};
-        if (errno != EEXIST) return {{}, Reason(errno)};
-    }
-    // Opening a FIFO or a device for reading can block or have side effects, so only a regular
-    // file is ever opened.
-    if (::stat(path.c_str(), &info) != 0)
-        return {{}, errno == ENOENT ? DanglingLink : Reason(errno)};
-    if (!S_ISREG(info.st_mode)) return {{}, NotRegular(info)};
+    // Opening a FIFO or a device for reading can block or have side effects, so the name is
+    // resolved first and only a regular file is ever opened.
+    Target target;
+    if (std::string error = Resolve(name, target); !error.empty()) return {{}, error};
     // O_NONBLOCK keeps a FIFO swapped in after the check from hanging the game.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    Descriptor fd(::openat(target.folder.get(), target.name.c_str(), flags));
+    // A missing file is created empty, as the game always has, but never where a link points.
+    if (fd.get() < 0 && errno == ENOENT && !target.linked)
+        fd = Descriptor(
+            ::openat(target.folder.get(), target.name.c_str(), flags | O_CREAT | O_EXCL, 0666));
     if (fd.get() < 0) return {{}, Reason(errno)};
+    struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return {{}, Reason(errno)};
     if (!S_ISREG(info.st_mode)) return {{}, NotRegular(info)};
     FileContents contents;
@@ -209,6 +229,7 @@ std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
         // Nothing in the format makes a longer file ours; it may be anyone's.
         if (static_cast<std::size_t>(old.st_size) > maxBytes)
             return "it is longer than a high-score file, so it was left as it is";
+        if (std::string error = MayReplace(target, old); !error.empty()) return error;
         if (std::string error = ReadStart(in.get(), maxBytes, current); !error.empty())
             return error;
     }
@@ -217,9 +238,22 @@ std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
     return ReplaceWhole(target, exists ? &old : nullptr, *next);
 }
 
-std::string WorkingDirFiles::Remove(std::string_view name) {
-    const std::string path(name);
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
+std::string WorkingDirFiles::Remove(std::string_view name, std::size_t maxBytes) {
+    Target target;
+    const std::string error = Resolve(name, target);
+    // A link is the player's set-up and stays: the file it names is emptied the way a save
+    // writes it, under the same rules, or nothing is touched.
+    if (target.linked) {
+        if (!error.empty()) return error;
+        return Update(name, maxBytes, [](auto) { return std::vector<unsigned char>(); });
+    }
+    struct stat info {};
+    if (::fstatat(target.folder.get(), target.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? std::string() : Reason(errno);
+    if (S_ISREG(info.st_mode)) {
+        if (std::string refused = MayReplace(target, info); !refused.empty()) return refused;
+    }
+    if (::unlinkat(target.folder.get(), target.name.c_str(), 0) == 0 || errno == ENOENT) return {};
     return Reason(errno);
 }
 

@@ -81,7 +81,7 @@ public:
         if (auto next = change({file.data(), std::min(maxBytes, file.size())})) file = *next;
         return {};
     }
-    std::string RemoveFile(std::string_view name) override {
+    std::string RemoveFile(std::string_view name, std::size_t) override {
         if (removeError.empty()) files.erase(std::string(name));
         return removeError;
     }

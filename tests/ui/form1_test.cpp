@@ -60,9 +60,9 @@ TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
 // About box once, About not modal. Under a dark desktop palette the alert's text and the logo's
 // letters (its top 24 pixels) stand out from their background, the alert's text whole and on
 // the alert's colour. Escape and the window manager's close leave a question open, its box
-// showing the whole title; closing the window then ends the program at once, the question open
-// and the alert up. The end asks the main loop to return, which would make every later nested
-// loop return at once: this test stays the file's last.
+// showing the whole title as plain text; closing the window then ends the program at once, the
+// question open and the alert up. The end asks the main loop to return, which would make every
+// later nested loop return at once: this test stays the file's last.
 TEST(Form1, OneWindowFromADoubleClickToItsClose) {
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
     Form1 form;
@@ -118,6 +118,7 @@ TEST(Form1, OneWindowFromADoubleClickToItsClose) {
         QSpontaneKeyEvent::setSpontaneous(&close);
         qApp->notify(box, &close);  // as the window system delivers it
         EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);  // a path or a reason is never markup
         EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title) + 50);
         form.close();
     });
