@@ -24,7 +24,8 @@ constexpr const char* Usage =
     "Qt's standard options, such as -platform NAME, are accepted too.\n";
 
 constexpr const char* Version =
-    "dyeland (Dyeland) " DYELAND_VERSION "\n"
+    "dyeland (Dyeland) " DYELAND_VERSION
+    "\n"
     "Copyright (C) 2026 The Dyeland developers.\n"
     "License: MIT <https://opensource.org/licenses/MIT>.\n"
     "This is free software: you are free to change and redistribute it.\n"
