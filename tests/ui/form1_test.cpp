@@ -56,6 +56,22 @@ TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
     }
 }
 
+// Without sound the X bell stands in at every refusal, and one line on stderr says why, once.
+TEST(Form1, ASoundThatFailsSaysWhyOnce) {
+    std::atomic<int> xBells = 0;
+    testing::internal::CaptureStderr();
+    {
+        EventSound sound([] { return EventSound::Player([](auto) { return -1; }); },
+                         [&] { ++xBells; });
+        for (int bell = 1; bell <= 3; ++bell) {
+            sound.Bell();
+            QTRY_COMPARE(xBells.load(), bell);
+        }
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
 // The second press of a double-click is no second pick. Help opens with its topics, it and the
 // About box once, About not modal. Under a dark desktop palette the alert's text and the logo's
 // letters (its top 24 pixels) stand out from their background, the alert's text whole and on
