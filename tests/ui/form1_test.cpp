@@ -62,13 +62,10 @@ TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
 TEST(Form1, ASoundThatFailsSaysWhyOnce) {
     std::atomic<int> xBells = 0;
     testing::internal::CaptureStderr();
-    {
-        EventSound sound([] { return EventSound::Player([](auto) { return -1; }); },
-                         [&] { ++xBells; });
-        for (int bell = 1; bell <= 3; ++bell) {
-            sound.Bell();
-            QTRY_COMPARE(xBells.load(), bell);
-        }
+    EventSound sound([] { return EventSound::Player([](auto) { return -1; }); }, [&] { ++xBells; });
+    for (int bell = 1; bell <= 3; ++bell) {
+        sound.Bell();
+        QTRY_COMPARE(xBells.load(), bell);  // the line, if any, comes before the X bell
     }
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
@@ -82,7 +79,6 @@ TEST(Form1, AMessageBoxKeepsTheSizeItShowsWith) {
     box.show();
     const int shown = box.width();
     QSignalSpy resized(box.windowHandle(), &QWindow::widthChanged);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     QEvent layout(QEvent::LayoutRequest);  // as after the window manager's first move
     QCoreApplication::sendEvent(&box, &layout);
     QCoreApplication::processEvents();
