@@ -51,9 +51,9 @@ bool PlatformHidesMinimised() {
 }
 
 // Debian's Qt 6.4 does nothing on Wayland for QApplication::alert. A request to be activated
-// without a valid activation token is what KWin marks as demanding attention and mutter as
-// urgent, and never brings the window up over the one the player chose. The Wayland plugin
-// sends the token it finds in this variable, so the variable holds one no compositor issued.
+// without a valid activation token is one a compositor refuses, marking the window instead (KWin
+// as demanding attention), so it never brings the game up over the window the player chose. The
+// Wayland plugin sends the token it finds in this variable: it holds one no compositor issued.
 void AskForAttention(QWindow& window) {
     qputenv("XDG_ACTIVATION_TOKEN", "dyeland-asks-for-attention");
     window.requestActivate();
