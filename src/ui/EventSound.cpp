@@ -4,13 +4,33 @@
 #include "EventSound.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <QApplication>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
 namespace dyeland {
+namespace {
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// libasound writes eight lines to stderr each time it fails to open a sound card, that is at
+// every bell on a machine without one. The game says once why it has no sound instead.
+void QuietenAlsa() {
+    // Loaded only where libcanberra chose its ALSA backend: otherwise there is nothing to quieten.
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!alsa) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto setHandler =
+            reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(IgnoreAlsaError);
+    dlclose(alsa);
+}
+
+}  // namespace
 
 struct EventSound::Shared {
     std::function<Player()> openPlayer;
@@ -19,6 +39,7 @@ struct EventSound::Shared {
     std::condition_variable wake;
     bool started = false;
     bool pending = false;  // bells asked for while one played ring once
+    bool toldWhy = false;
     bool stop = false;
 };
 
@@ -63,8 +84,14 @@ void EventSound::Bell() {
             held.lock();
             if (shared->stop) return;
             // Event sounds switched off on the desktop stay off: no X bell in their place.
-            if (result != CA_SUCCESS && result != CA_ERROR_DISABLED && qApp)
-                QMetaObject::invokeMethod(qApp, shared->fallback, Qt::QueuedConnection);
+            if (result == CA_SUCCESS || result == CA_ERROR_DISABLED) continue;
+            if (!shared->toldWhy)
+                std::fprintf(stderr,
+                             "Dyeland: no event sound can be played (libcanberra: %s); the X bell "
+                             "stands in.\n",
+                             ca_strerror(result));
+            shared->toldWhy = true;
+            if (qApp) QMetaObject::invokeMethod(qApp, shared->fallback, Qt::QueuedConnection);
         }
     }).detach();
 }
@@ -76,6 +103,7 @@ EventSound::Player EventSound::OpenCanberra() {
     ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Dyeland", CA_PROP_APPLICATION_ID,
                             "org.dyeland.Dyeland", nullptr);
     if (ca_context_open(context) != CA_SUCCESS) return {};
+    QuietenAlsa();
     return [owner](const char* eventId) {
         return ca_context_play(owner.get(), 0, CA_PROP_EVENT_ID, eventId, nullptr);
     };

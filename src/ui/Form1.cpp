@@ -511,8 +511,8 @@ void Form1::changeEvent(QEvent* event) {
     // Where the window system never says the window is minimised, the alert window cannot
     // know when to come up: a game left for another program asks the desktop for attention.
     if (event->type() == QEvent::ActivationChange && !QApplication::activeWindow() && !ended_ &&
-        game.state.PlayerCount > 0 && PlatformHidesMinimised())
-        QApplication::alert(this);
+        game.state.PlayerCount > 0 && PlatformHidesMinimised() && windowHandle())
+        AskForAttention(*windowHandle());
     QMainWindow::changeEvent(event);
 }
 

@@ -57,8 +57,12 @@ private:
 
 }  // namespace
 
+// Kept from the window manager. Qt makes a tool window without a parent transient for the
+// program's hidden group leader, and KWin then minimises it along with the game; unmanaged, it
+// shows under every window manager and never enters the taskbar.
 Form3::Form3(const QWidget& mainWindow)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
+      mainWindow_(mainWindow) {
     setObjectName("Form3");
     setWindowTitle("Form3");
     // The title is never shown on this frameless window; a screen reader names it by its purpose.

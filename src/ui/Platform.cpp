@@ -2,6 +2,7 @@
 #include "Platform.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -47,6 +48,17 @@ bool PrepareDisplayPlatform(int argc, char* argv[]) {
 
 bool PlatformHidesMinimised() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Debian's Qt 6.4 does nothing on Wayland for QApplication::alert. A request to be activated
+// without a valid activation token is one a compositor refuses, marking the window instead (KWin
+// as demanding attention), so it never brings the game up over the window the player chose. The
+// Wayland plugin sends the token it finds in this variable: it holds one no compositor issued.
+void AskForAttention(QWindow& window) {
+    qputenv("XDG_ACTIVATION_TOKEN", "dyeland-asks-for-attention");
+    window.requestActivate();
+    // The plugin takes the variable away only when it used it.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 }  // namespace dyeland

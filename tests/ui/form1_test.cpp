@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "EventSound.h"
 #include "Form1.h"
 #include "Form3.h"
+#include "GameMessageBox.h"
 #include "HelpWindow.h"
 #include "OnScreen.h"
 #include "Platform.h"
@@ -54,6 +56,34 @@ TEST(Form1, WindowsStayOnScreenXcbComesFirstAndTheXBellStandsIn) {
         QTest::qWait(50);  // for the play and the X bell it may post
         EXPECT_EQ(xBells, c[2]) << c[1];
     }
+}
+
+// Without sound the X bell stands in at every refusal, and one line on stderr says why, once.
+TEST(Form1, ASoundThatFailsSaysWhyOnce) {
+    std::atomic<int> xBells = 0;
+    testing::internal::CaptureStderr();
+    EventSound sound([] { return EventSound::Player([](auto) { return -1; }); }, [&] { ++xBells; });
+    for (int bell = 1; bell <= 3; ++bell) {
+        sound.Bell();
+        QTRY_COMPARE(xBells.load(), bell);  // the line, if any, comes before the X bell
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// A box has its final size when it shows. Resized while the window manager was still placing
+// it, it sent the manager a place Qt had not learnt yet, and openbox put its title off the screen.
+TEST(Form1, AMessageBoxKeepsTheSizeItShowsWith) {
+    GameMessageBox box(QMessageBox::Critical, "Yes..! Yor score = 80", "Do you want new games ?",
+                       QMessageBox::Yes | QMessageBox::No, nullptr);
+    box.show();
+    const int shown = box.width();
+    QSignalSpy resized(box.windowHandle(), &QWindow::widthChanged);
+    QEvent layout(QEvent::LayoutRequest);  // as after the window manager's first move
+    QCoreApplication::sendEvent(&box, &layout);
+    QCoreApplication::processEvents();
+    for (const QList<QVariant>& width : resized)
+        EXPECT_EQ(width[0].toInt(), shown);
 }
 
 // The second press of a double-click is no second pick. Help opens with its topics, it and the
