@@ -129,6 +129,19 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
+void CommandButton::SetHintOnce(const QString& hint) {
+    setAccessibleDescription(hint);
+    hintOnce_ = true;
+}
+
+void CommandButton::focusOutEvent(QFocusEvent* event) {
+    QPushButton::focusOutEvent(event);
+    if (hintOnce_ && QAccessible::isActive()) {
+        hintOnce_ = false;
+        setAccessibleDescription({});
+    }
+}
+
 PickerBox::PickerBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     InstallAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);

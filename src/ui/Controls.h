@@ -22,9 +22,15 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+    // A line a screen reader says the first time the button has the focus, not on every visit.
+    void SetHintOnce(const QString& hint);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool hintOnce_ = false;
 };
 
 // One colour box under the board: a solid colour that reports a left click. Tab reaches it, and

@@ -172,6 +172,7 @@ void Form1::BuildControls(QWidget* client) {
     InstallBoardAccessible();
     Picture1_ = new BoardPicture(client);
     Picture1_->setObjectName("Picture1");
+    AddCellCursor(*Picture1_);
     Picture1_->move(Px(120), Px(600));
     Describe(Picture1_, "Board",
              "A table of 30 rows by 30 columns; each cell says its colour and whose it is. Your "
@@ -209,11 +210,11 @@ void Form1::BuildControls(QWidget* client) {
     // reader tells what they do; the labels it reports as off screen.
     cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
     connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
-    Describe(cmdStep_, "", StepDescription);
+    cmdStep_->SetHintOnce(StepDescription);
     auto* cmdOppoStart =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
     connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
-    Describe(cmdOppoStart, "", "Not shown on screen: makes the computer's opening move");
+    cmdOppoStart->SetHintOnce("Not shown on screen: makes the computer's opening move");
     auto hidden = [client](const char* name, const QRect& place, const char* accessibleName,
                            const char* description) {
         auto* label = AddLabel<ValueLabel>(client, name, name, place);
@@ -325,6 +326,10 @@ QTimer* Form1::TimerFor(Timer timer) const {
 }
 
 void Form1::SetCaption(Caption control, std::string_view text) {
+    // A new game writes the Start button's caption first, and only a computer move writes the
+    // colour it took.
+    newGame_ = newGame_ || control == Caption::cmdStart;
+    computerMoved_ = computerMoved_ || control == Caption::Label3;
     if (control == Caption::cmdStart) {
         cmdStart_->setText(FromUtf8(text));
         return;
@@ -367,20 +372,29 @@ void Form1::DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) {
     Picture1_->DrawOutlineBox(x1, y1, x2, y2, PaletteRgb(colour));
 }
 
-// The focus lands on the Step button after every computer move, so its description is where a
-// screen reader hears the counts. With none listening, a move does nothing more.
 void Form1::BoardDrawn() {
-    if (!QAccessible::isActive()) return;
-    cmdStep_->setAccessibleDescription(CountsText(game.state) + " " + StepDescription);
-    TellBoardDrawn(*Picture1_);
+    if (QAccessible::isActive()) TellBoardDrawn(*Picture1_);
 }
 
+// Both the opening and every computer move end here, so this is where a screen reader hears
+// what they did.
 void Form1::FocusStepButton() {
+    if (newGame_) {
+        Announce(*this, NewGameNews(game.state));
+    } else if (computerMoved_) {
+        Announce(*this, MoveNews(game.state));
+    }
+    newGame_ = computerMoved_ = false;
     cmdStep_->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::AskYesNo(std::string_view prompt, std::string_view title) {
     if (ended_) return false;
+    const GameState& s = game.state;
+    if (s.PlayerCount > WinningCount || s.ComputerCount > WinningCount) {
+        Announce(*this, EndNews(s));
+        computerMoved_ = false;
+    }
     GameMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
                        QMessageBox::Yes | QMessageBox::No, this);
     return box.exec() == QMessageBox::Yes;
@@ -394,6 +408,9 @@ void Form1::ShowWarning(std::string_view text, std::string_view title) {
 }
 
 void Form1::Beep() {
+    const GameState& s = game.state;
+    if (s.PlayerTurn && s.PlayerColor == s.ComputerColor && s.ComputerColor >= FirstColour)
+        Announce(*this, RefusalNews(s));
     sound_.Bell();
 }
 
