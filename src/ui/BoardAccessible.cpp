@@ -103,17 +103,28 @@ public:
         setAccessibleName(said_ || accessibleName().isEmpty() ? news
                                                               : accessibleName() + " " + news);
         said_ = false;
-        QTimer::singleShot(0, this, [this] { Say(); });
+        SaySoon();
     }
 
 private:
-    // The question box's own window and focus would cut short news sent before them.
+    void SaySoon() {
+        QTimer::singleShot(0, this, [this] { Say(); });
+    }
+    // Orca drops news, or cuts it short, that comes before the focus has settled in a window:
+    // the question box's, or the game's own once the box is gone. The news waits for the focus
+    // and comes after what Orca says of it.
     void Say() {
-        if (said_) return;
+        if (said_ || waiting_) return;
+        const QWidget* focus = QApplication::focusWidget();
         const QWidget* modal = QApplication::activeModalWidget();
-        if (modal && !modal->isAncestorOf(QApplication::focusWidget())) {
+        if (!focus || (modal && !modal->isAncestorOf(focus))) {
+            waiting_ = true;
             connect(
-                qApp, &QApplication::focusChanged, this, [this] { Say(); },
+                qApp, &QApplication::focusChanged, this,
+                [this] {
+                    waiting_ = false;
+                    SaySoon();
+                },
                 Qt::SingleShotConnection);
             return;
         }
@@ -123,6 +134,7 @@ private:
     }
 
     bool said_ = true;
+    bool waiting_ = false;
 };
 
 class NoticeAccessible : public QAccessibleWidget {
@@ -373,23 +385,26 @@ void AddCellCursor(BoardPicture& board) {
     board.installEventFilter(new CellCursorKeys(&board));
 }
 
+// The regions as marked: the boxes show 0 until each side's first regular move of a game.
+QString Counts(const GameState& state) {
+    return QString("You %1, computer %2.")
+        .arg(CountMarks(state.PlayerMarks))
+        .arg(CountMarks(state.ComputerMarks));
+}
+
 QString MoveNews(const GameState& state) {
-    QString news = QString("Computer took %1. You %2, computer %3.")
-                       .arg(ColourName(state.ComputerColor))
-                       .arg(state.PlayerCount)
-                       .arg(state.ComputerCount);
+    QString news =
+        QString("Computer took %1. ").arg(ColourName(state.ComputerColor)) + Counts(state);
     // Neither side can pass 450 on a full board, so only a new game ends it.
     if (state.PlayerCount == WinningCount && state.ComputerCount == WinningCount)
         news += " The board is full and drawn. New game starts another.";
     return news;
 }
 
-// The counts before either side's first move are the regions as marked, not the boxes' zeros.
 QString NewGameNews(const GameState& state) {
-    return QString("New board dealt. The computer starts on %1. You %2, computer %3.")
-        .arg(ColourName(state.ComputerColor))
-        .arg(CountMarks(state.PlayerMarks))
-        .arg(CountMarks(state.ComputerMarks));
+    return QString("New board dealt. The computer starts on %1. ")
+               .arg(ColourName(state.ComputerColor)) +
+           Counts(state);
 }
 
 QString RefusalNews(const GameState& state) {
@@ -399,10 +414,8 @@ QString RefusalNews(const GameState& state) {
 }
 
 QString EndNews(const GameState& state) {
-    return QString("%1 won. You %2, computer %3.")
-        .arg(state.PlayerCount > WinningCount ? "You" : "The computer")
-        .arg(state.PlayerCount)
-        .arg(state.ComputerCount);
+    return QString(state.PlayerCount > WinningCount ? "You won. " : "The computer won. ") +
+           Counts(state);
 }
 
 // SpokenNotice has no meta-object of its own, so findChild would take any widget for it.

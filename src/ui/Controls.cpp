@@ -74,7 +74,10 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
+    // Flat review reads only text that has a place on the screen; the whole box will do.
+    QRect characterRect(int) const override {
+        return QRect(widget()->mapToGlobal(QPoint(0, 0)), widget()->size());
+    }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int* start, int* end) const override {
