@@ -437,18 +437,15 @@ QString LastNews(const QWidget& window) {
 }
 
 // The refusal compares with the computer's colour; the player's colour is the one the region
-// shows, which after a new game is the start cell's.
+// shows, which after a new game is the start cell's. All in the name, so focus on a box says one
+// line.
 void SpeakPickerState(PickerBox& picker, int k, const GameState& state) {
     const int colour = FirstColour + k;
     picker.SpokenState = [&state, colour]() -> QString {
         if (colour == state.ComputerColor) return "taken by the computer";
-        if (colour == state.Colors(PlayerStartX, PlayerStartY)) return "your colour";
-        return {};
-    };
-    picker.SpokenDescription = [&state, colour] {
-        if (colour == state.ComputerColor) return QString();
         const int gain = CaptureGain(state.PlayerMarks, state.Colors, colour, SweepOrder::Player);
-        return QString("gains %1").arg(Cells(gain));
+        const bool yours = colour == state.Colors(PlayerStartX, PlayerStartY);
+        return QString(yours ? "your colour, gains %1" : "gains %1").arg(Cells(gain));
     };
 }
 

@@ -21,8 +21,6 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const auto* picker = static_cast<const PickerBox*>(widget());
-        if (t == QAccessible::Description && picker->SpokenDescription)
-            return picker->SpokenDescription();
         QString text = QAccessibleWidget::text(t);
         const QString state =
             t == QAccessible::Name && picker->SpokenState ? picker->SpokenState() : "";

@@ -42,10 +42,9 @@ public:
     QRgb Colour() const { return colour_; }
     void Press() { emit clicked(); }
 
-    // What a screen reader adds to the name ("taken by the computer") and the description in
-    // place of the fixed one, worked out each time it reads them.
+    // What a screen reader adds to the name ("taken by the computer"), worked out each time it
+    // reads it.
     std::function<QString()> SpokenState;
-    std::function<QString()> SpokenDescription;
 
 signals:
     void clicked();

@@ -192,7 +192,7 @@ void Form1::BuildControls(QWidget* client) {
         picker->setGeometry(TwipsRect(120 + 360 * k, 120, 375, 375));
         picker->setToolTip("Click Me!");
         const QString colour = ColourName(FirstColour + k);
-        Describe(picker, colour, QString("Choose %1 for your region").arg(colour));
+        picker->setAccessibleName(colour);
         SpeakPickerState(*picker, k, game.state);
         connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
         pickers[k] = picker;

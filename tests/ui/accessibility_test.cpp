@@ -43,8 +43,8 @@ TEST(ScreenReader, BoardPickersAndCountsFollowTheGame) {
     Form1 form;
     Control<QPushButton>(form, "cmdStart")->click();
     const GameState& s = form.game.state;
-    auto gain = [&](int colour) {  // "gains 3 cells"
-        return Picker(form, colour)->text(QAccessible::Description).section(' ', 1, 1).toInt();
+    auto gain = [&](int colour) {  // "light red, gains 3 cells"
+        return Picker(form, colour)->text(QAccessible::Name).section(' ', -2, -2).toInt();
     };
     for (int move = 0; move < 3; ++move) {
         EXPECT_TRUE(Picker(form, s.ComputerColor)->text(QAccessible::Name).endsWith("computer"));
