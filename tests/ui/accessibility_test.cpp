@@ -12,6 +12,7 @@
 
 #include "BoardAccessible.h"
 #include "BoardPicture.h"
+#include "Controls.h"
 #include "Form1.h"
 #include "turns/region_capture.h"
 #include "window_test_support.h"
@@ -31,9 +32,8 @@ QString News(const char* format, const GameState& s) {
                                size(s.ComputerMarks));
 }
 
-QAccessibleInterface* Picker(const Form1& form, int colour) {
-    const QString name = QString("sPicture9_%1").arg(colour - 8);
-    return QAccessible::queryAccessibleInterface(Control(form, qPrintable(name)));
+QAccessibleInterface* Picker(const Form1& form, int colour) {  // made in colour order
+    return QAccessible::queryAccessibleInterface(form.findChildren<PickerBox*>().at(colour - 8));
 }
 void Press(const Form1& form, int colour) {
     Picker(form, colour)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

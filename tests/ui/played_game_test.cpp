@@ -43,8 +43,7 @@ TEST(PlayedGame, GreedyClicksWinAndTheRealBoxStartsTheNextGame) {
         EXPECT_EQ(box->windowTitle(), (score > 0 ? "Yes..! Yor score = " : "No..! Yor score = ") +
                                           QString::number(score));
         EXPECT_TRUE(box->defaultButton() == box->button(QMessageBox::No));
-        EXPECT_TRUE(
-            LastNews(form).contains(score > 0 ? "You won. You " : "The computer won. You "));
+        EXPECT_TRUE(LastNews(form).contains(score > 0 ? "You won. " : "The computer won. "));
         QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
     });
     watch.start(5);
