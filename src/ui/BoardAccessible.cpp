@@ -43,6 +43,9 @@ public:
     explicit CellCursorKeys(BoardPicture* board) : QObject(board), board_(board) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
+        // How to play is said with the board's first focus, not on every visit.
+        if (event->type() == QEvent::FocusOut && QAccessible::isActive())
+            board_->setAccessibleDescription({});
         if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~Qt::KeypadModifier) return false;

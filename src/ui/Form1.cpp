@@ -175,7 +175,8 @@ void Form1::BuildControls(QWidget* client) {
     AddCellCursor(*Picture1_);
     Picture1_->move(Px(120), Px(600));
     Describe(Picture1_, "Board",
-             "A table of 30 rows by 30 columns; each cell says its colour and whose it is. Your "
+             "A table of 30 rows by 30 columns; the arrow keys, Home, End, Page Up and Page Down "
+             "move over the cells, and each says its colour, whose it is and its place. Your "
              "region starts at row 30, column 1, the computer's at row 1, column 30 or in the "
              "centre. Choose one of the eight colours below the board: your region takes it, "
              "with every cell of it that touches the region. The first past 450 cells wins");
