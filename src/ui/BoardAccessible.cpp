@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -34,17 +36,124 @@ const GameState* StateOf(const QWidget* board) {
     return form ? &form->game.state : nullptr;
 }
 
-// Qt asks the table for headers by row and column; each of them, and each square, is an
-// interface of its own. Row −1 stands for a column's header and column −1 for a row's.
-class BoardItem : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// The arrow keys, Home, End, Page Up and Page Down move a cursor over the cells that only a
+// screen reader follows: it is told the cell now has the focus, and the picture stays as it was.
+class CellCursorKeys : public QObject {
+public:
+    explicit CellCursorKeys(BoardPicture* board) : QObject(board), board_(board) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        // How to play is said with the board's first focus, not on every visit.
+        if (event->type() == QEvent::FocusOut && QAccessible::isActive())
+            board_->setAccessibleDescription({});
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier) return false;
+        QPoint& at = board_->CellCursor;
+        switch (key->key()) {
+            case Qt::Key_Left:
+                at.rx() = std::max(0, at.x() - 1);
+                break;
+            case Qt::Key_Right:
+                at.rx() = std::min(BoardSide - 1, at.x() + 1);
+                break;
+            case Qt::Key_Up:
+                at.ry() = std::max(0, at.y() - 1);
+                break;
+            case Qt::Key_Down:
+                at.ry() = std::min(BoardSide - 1, at.y() + 1);
+                break;
+            case Qt::Key_Home:
+                at.rx() = 0;
+                break;
+            case Qt::Key_End:
+                at.rx() = BoardSide - 1;
+                break;
+            case Qt::Key_PageUp:
+                at.ry() = 0;
+                break;
+            case Qt::Key_PageDown:
+                at.ry() = BoardSide - 1;
+                break;
+            default:
+                return false;
+        }
+        QAccessibleEvent focus(board_, QAccessible::Focus);
+        focus.setChild(at.y() * BoardSide + at.x());
+        QAccessible::updateAccessibility(&focus);
+        return true;
+    }
+
+private:
+    BoardPicture* board_;
+};
+
+// The news of the game for a screen reader: an off-window notification, never shown, that Orca
+// reads out when told it appeared. Orca 43 says nothing of Qt's description changes, and a name
+// change only of the object with the focus. What comes within one handler is said as one.
+class SpokenNotice : public QWidget {
+public:
+    // Parented only once it is a notice: an accessible interface Qt makes for it before that
+    // would keep the role of a plain widget.
+    explicit SpokenNotice(QWidget* window) {
+        setParent(window);
+        setGeometry(-100, -100, 1, 1);
+        hide();
+    }
+
+    QString News() const { return accessibleName(); }
+    void Add(const QString& news) {
+        setAccessibleName(said_ || accessibleName().isEmpty() ? news
+                                                              : accessibleName() + " " + news);
+        said_ = false;
+        SaySoon();
+    }
+
+private:
+    void SaySoon() {
+        QTimer::singleShot(0, this, [this] { Say(); });
+    }
+    // Orca drops news, or cuts it short, that comes before the focus has settled in a window:
+    // the question box's, or the game's own once the box is gone. The news waits for the focus
+    // and comes after what Orca says of it.
+    void Say() {
+        if (said_ || waiting_) return;
+        const QWidget* focus = QApplication::focusWidget();
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (!focus || (modal && !modal->isAncestorOf(focus))) {
+            waiting_ = true;
+            connect(
+                qApp, &QApplication::focusChanged, this,
+                [this] {
+                    waiting_ = false;
+                    SaySoon();
+                },
+                Qt::SingleShotConnection);
+            return;
+        }
+        said_ = true;
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+    bool said_ = true;
+    bool waiting_ = false;
+};
+
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+};
+
+// Each square is an interface of its own, made the first time a reader asks for it.
+class BoardItem : public QAccessibleInterface {
 public:
     BoardItem(BoardPicture* board, int row, int column)
         : board_(board), row_(row), column_(column), told_(text(QAccessible::Name)) {}
 
-    bool IsCell() const { return row_ >= 0 && column_ >= 0; }
     // NameChanged when the square's colour or owner is no longer what the reader was told.
     void TellIfRenamed() {
-        if (!IsCell()) return;
         const QString name = text(QAccessible::Name);
         if (name == told_) return;
         told_ = name;
@@ -62,36 +171,24 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessible::Role role() const override {
-        if (IsCell()) return QAccessible::Cell;
-        return row_ < 0 ? QAccessible::ColumnHeader : QAccessible::RowHeader;
-    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.readOnly = true;
         state.invisible = !board_->isVisible();
+        state.focusable = true;
+        state.focused = board_->hasFocus() && board_->CellCursor == QPoint(column_, row_);
         return state;
     }
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name) return {};
-        if (row_ < 0) return QString("column %1").arg(column_ + 1);
-        if (column_ < 0) return QString("row %1").arg(row_ + 1);
         const GameState* s = StateOf(board_);
-        if (!s) return {};
-        QString name = ColourName(s->Colors(column_, row_));
-        if (s->PlayerMarks(column_, row_) == Marked) {
-            name += ", yours";
-        } else if (s->ComputerMarks(column_, row_) == Marked) {
-            name += ", computer's";
-        }
-        return name;
+        return t == QAccessible::Name && s ? CellName(*s, row_, column_) : QString();
     }
 
     // Where the square is drawn, in screen pixels.
     QRect rect() const override {
-        if (!IsCell()) return {};
         const QRect local = CellRect(*board_, row_, column_);
         return QRect(board_->mapToGlobal(local.topLeft()), local.size());
     }
@@ -102,21 +199,6 @@ public:
         return QRect(QPoint(px(column), px(row)), QPoint(px(column + 1) - 1, px(row + 1) - 1));
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableCellInterface && IsCell())
-            return static_cast<QAccessibleTableCellInterface*>(this);
-        return nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override;
-    QList<QAccessibleInterface*> rowHeaderCells() const override;
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return parent(); }
-
 private:
     QPointer<BoardPicture> board_;
     int row_;
@@ -124,7 +206,10 @@ private:
     QString told_;
 };
 
-class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
+// A table by its role, without Qt's table interface: with it, Orca 43 reads all 30 cells of a
+// row whenever the cursor changes rows, and a header whenever it changes columns. Each cell
+// says its own row and column instead.
+class BoardTable : public QAccessibleWidget {
 public:
     explicit BoardTable(BoardPicture* board) : QAccessibleWidget(board, QAccessible::Table) {}
     ~BoardTable() override {
@@ -134,12 +219,8 @@ public:
 
     BoardPicture* Board() const { return static_cast<BoardPicture*>(widget()); }
 
-    // Items are numbered cells first, row by row, then the column headers, then the row ones.
     BoardItem* Item(int row, int column) const {
-        const int index = row < 0      ? CellCount + column
-                          : column < 0 ? CellCount + BoardSide + row
-                                       : row * BoardSide + column;
-        QAccessible::Id& id = items_[static_cast<std::size_t>(index)];
+        QAccessible::Id& id = items_[static_cast<std::size_t>(row * BoardSide + column)];
         if (!id) id = QAccessible::registerAccessibleInterface(new BoardItem(Board(), row, column));
         return static_cast<BoardItem*>(QAccessible::accessibleInterface(id));
     }
@@ -157,13 +238,6 @@ public:
     void TellChanges() {
         tellPending_ = false;
         if (!QAccessible::isActive()) return;
-        QAccessibleTableModelChangeEvent change(this,
-                                                QAccessibleTableModelChangeEvent::DataChanged);
-        change.setFirstRow(0);
-        change.setFirstColumn(0);
-        change.setLastRow(BoardSide - 1);
-        change.setLastColumn(BoardSide - 1);
-        QAccessible::updateAccessibility(&change);
         for (QAccessible::Id id : items_)
             if (id) static_cast<BoardItem*>(QAccessible::accessibleInterface(id))->TellIfRenamed();
         for (PickerBox* picker : Board()->window()->findChildren<PickerBox*>()) {
@@ -176,27 +250,16 @@ public:
         }
     }
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QString text(QAccessible::Text t) const override {
-        QString text = QAccessibleWidget::text(t);
-        const GameState* s = StateOf(widget());
-        if (t == QAccessible::Description && s) text += ". " + CountsText(*s);
-        return text;
-    }
     int childCount() const override { return CellCount; }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= CellCount) return nullptr;
         return Item(index / BoardSide, index % BoardSide);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        QAccessibleTableCellInterface* cell =
-            const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-        if (!cell || cell->table() != this) return -1;
-        return cell->rowIndex() * BoardSide + cell->columnIndex();
+        for (std::size_t i = 0; i < items_.size(); ++i)
+            if (items_[i] && QAccessible::accessibleInterface(items_[i]) == child)
+                return static_cast<int>(i);
+        return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint at = Board()->mapFromGlobal(QPoint(x, y));
@@ -209,48 +272,10 @@ public:
         return row < 0 || column < 0 ? nullptr : Item(row, column);
     }
 
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= BoardSide || column < 0 || column >= BoardSide) return nullptr;
-        return Item(row, column);
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override {
-        return QString("column %1").arg(column + 1);
-    }
-    QString rowDescription(int row) const override { return QString("row %1").arg(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return BoardSide; }
-    int rowCount() const override { return BoardSide; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
-
 private:
-    mutable std::array<QAccessible::Id, CellCount + 2 * BoardSide> items_{};
+    mutable std::array<QAccessible::Id, CellCount> items_{};
     bool tellPending_ = false;
 };
-
-QList<QAccessibleInterface*> BoardItem::columnHeaderCells() const {
-    auto* table = dynamic_cast<BoardTable*>(parent());
-    return table ? QList<QAccessibleInterface*>{table->Item(-1, column_)}
-                 : QList<QAccessibleInterface*>{};
-}
-
-QList<QAccessibleInterface*> BoardItem::rowHeaderCells() const {
-    auto* table = dynamic_cast<BoardTable*>(parent());
-    return table ? QList<QAccessibleInterface*>{table->Item(row_, -1)}
-                 : QList<QAccessibleInterface*>{};
-}
 
 // Qt's menu items report their check mark only while it is set, and Linux's bridge in Qt 6.4
 // knows no "checkable" state, so an unchecked item sounds like a plain command. A check box is
@@ -325,6 +350,7 @@ private:
 };
 
 QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
+    if (auto* notice = dynamic_cast<SpokenNotice*>(object)) return new NoticeAccessible(notice);
     if (className == QLatin1String(BoardPicture::staticMetaObject.className()))
         return new BoardTable(static_cast<BoardPicture*>(object));
     if (className == QLatin1String("QAction") && static_cast<QAction*>(object)->isCheckable())
@@ -348,26 +374,81 @@ void InstallBoardAccessible() {
     (void)installed;
 }
 
-QString CountsText(const GameState& state) {
-    return QString("You hold %1, the computer %2.")
-        .arg(Cells(state.PlayerCount), Cells(state.ComputerCount));
+QString CellName(const GameState& state, int row, int column) {
+    QString name = ColourName(state.Colors(column, row));
+    if (state.PlayerMarks(column, row) == Marked) {
+        name += ", yours";
+    } else if (state.ComputerMarks(column, row) == Marked) {
+        name += ", computer's";
+    }
+    return name + QString(", row %1 column %2").arg(row + 1).arg(column + 1);
+}
+
+void AddCellCursor(BoardPicture& board) {
+    board.installEventFilter(new CellCursorKeys(&board));
+}
+
+// The regions as marked: the boxes show 0 until each side's first regular move of a game.
+QString Counts(const GameState& state) {
+    return QString("You %1, computer %2.")
+        .arg(CountMarks(state.PlayerMarks))
+        .arg(CountMarks(state.ComputerMarks));
+}
+
+QString MoveNews(const GameState& state) {
+    QString news =
+        QString("Computer took %1. ").arg(ColourName(state.ComputerColor)) + Counts(state);
+    // Neither side can pass 450 on a full board, so only a new game ends it.
+    if (state.PlayerCount == WinningCount && state.ComputerCount == WinningCount)
+        news += " The board is full and drawn. New game starts another.";
+    return news;
+}
+
+QString NewGameNews(const GameState& state) {
+    return QString("New board dealt. The computer starts on %1. ")
+               .arg(ColourName(state.ComputerColor)) +
+           Counts(state);
+}
+
+QString RefusalNews(const GameState& state) {
+    QString colour = ColourName(state.ComputerColor);
+    colour[0] = colour[0].toUpper();
+    return colour + " is the computer's colour.";
+}
+
+QString EndNews(const GameState& state) {
+    return QString(state.PlayerCount > WinningCount ? "You won. " : "The computer won. ") +
+           Counts(state);
+}
+
+// SpokenNotice has no meta-object of its own, so findChild would take any widget for it.
+SpokenNotice* NoticeOf(const QWidget& window) {
+    for (QObject* child : window.children())
+        if (auto* notice = dynamic_cast<SpokenNotice*>(child)) return notice;
+    return nullptr;
+}
+
+void Announce(QWidget& window, const QString& news) {
+    SpokenNotice* notice = NoticeOf(window);
+    if (!notice) notice = new SpokenNotice(&window);
+    notice->Add(news);
+}
+
+QString LastNews(const QWidget& window) {
+    const SpokenNotice* notice = NoticeOf(window);
+    return notice ? notice->News() : QString();
 }
 
 // The refusal compares with the computer's colour; the player's colour is the one the region
-// shows, which after a new game is the start cell's.
+// shows, which after a new game is the start cell's. All in the name, so focus on a box says one
+// line.
 void SpeakPickerState(PickerBox& picker, int k, const GameState& state) {
     const int colour = FirstColour + k;
     picker.SpokenState = [&state, colour]() -> QString {
         if (colour == state.ComputerColor) return "taken by the computer";
-        if (colour == state.Colors(PlayerStartX, PlayerStartY)) return "your colour";
-        return {};
-    };
-    picker.SpokenDescription = [&state, colour] {
-        const QString name = ColourName(colour);
-        if (colour == state.ComputerColor)
-            return QString("The computer holds %1, so you cannot choose it now").arg(name);
         const int gain = CaptureGain(state.PlayerMarks, state.Colors, colour, SweepOrder::Player);
-        return QString("Choose %1 for your region: it would gain %2 now").arg(name, Cells(gain));
+        const bool yours = colour == state.Colors(PlayerStartX, PlayerStartY);
+        return QString(yours ? "your colour, gains %1" : "gains %1").arg(Cells(gain));
     };
 }
 

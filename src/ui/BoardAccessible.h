@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace dyeland {
 
 class BoardPicture;
@@ -22,8 +24,23 @@ void InstallBoardAccessible();
 // it would gain; worked out only when a screen reader asks.
 void SpeakPickerState(PickerBox& picker, int k, const GameState& state);
 
-// "You hold 12 cells, the computer 15."
-QString CountsText(const GameState& state);
+// "light red, yours, row 30 column 1": a cell by its colour, owner and place.
+QString CellName(const GameState& state, int row, int column);
+
+// The arrow keys, Home, End, Page Up and Page Down move over the cells for a screen reader.
+void AddCellCursor(BoardPicture& board);
+
+// What a screen reader hears as the game goes on: "Computer took yellow. You 35, computer 41.",
+// a new board, a refused colour, and who won.
+QString MoveNews(const GameState& state);
+QString NewGameNews(const GameState& state);
+QString RefusalNews(const GameState& state);
+QString EndNews(const GameState& state);
+
+// Says news through a screen reader once the running handler is over, together with any other
+// news of that handler. LastNews is what it says, or said last.
+void Announce(QWidget& window, const QString& news);
+QString LastNews(const QWidget& window);
 
 // A drawing pass has ended: once the running handler is over, the cells and pickers whose
 // words changed tell the screen reader so. Only for a screen reader that is listening.

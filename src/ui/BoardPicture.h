@@ -39,6 +39,10 @@ public:
     // Device pixel of a board coordinate, counted from the widget's corner.
     int Edge(int units) const;
 
+    // The cell (column, row) a screen reader's arrow keys have reached; the picture never
+    // shows it.
+    QPoint CellCursor{0, 29};
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The box shows no sign of focus, so taking or losing it repaints nothing.

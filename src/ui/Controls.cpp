@@ -20,9 +20,9 @@ public:
     explicit PickerAccessible(PickerBox* picker) : QAccessibleWidget(picker, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
+        // Qt would give the tooltip, "Click Me!", as the description: one more line on each box.
+        if (t == QAccessible::Description) return {};
         const auto* picker = static_cast<const PickerBox*>(widget());
-        if (t == QAccessible::Description && picker->SpokenDescription)
-            return picker->SpokenDescription();
         QString text = QAccessibleWidget::text(t);
         const QString state =
             t == QAccessible::Name && picker->SpokenState ? picker->SpokenState() : "";
@@ -74,7 +74,10 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
+    // Flat review reads only text that has a place on the screen; the whole box will do.
+    QRect characterRect(int) const override {
+        return QRect(widget()->mapToGlobal(QPoint(0, 0)), widget()->size());
+    }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int* start, int* end) const override {
@@ -127,6 +130,19 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::SetHintOnce(const QString& hint) {
+    setAccessibleDescription(hint);
+    hintOnce_ = true;
+}
+
+void CommandButton::focusOutEvent(QFocusEvent* event) {
+    QPushButton::focusOutEvent(event);
+    if (hintOnce_ && QAccessible::isActive()) {
+        hintOnce_ = false;
+        setAccessibleDescription({});
+    }
 }
 
 PickerBox::PickerBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {

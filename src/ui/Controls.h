@@ -22,9 +22,15 @@ class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+    // A line a screen reader says the first time the button has the focus, not on every visit.
+    void SetHintOnce(const QString& hint);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool hintOnce_ = false;
 };
 
 // One colour box under the board: a solid colour that reports a left click. Tab reaches it, and
@@ -36,10 +42,9 @@ public:
     QRgb Colour() const { return colour_; }
     void Press() { emit clicked(); }
 
-    // What a screen reader adds to the name ("taken by the computer") and the description in
-    // place of the fixed one, worked out each time it reads them.
+    // What a screen reader adds to the name ("taken by the computer"), worked out each time it
+    // reads it.
     std::function<QString()> SpokenState;
-    std::function<QString()> SpokenDescription;
 
 signals:
     void clicked();

@@ -172,9 +172,11 @@ void Form1::BuildControls(QWidget* client) {
     InstallBoardAccessible();
     Picture1_ = new BoardPicture(client);
     Picture1_->setObjectName("Picture1");
+    AddCellCursor(*Picture1_);
     Picture1_->move(Px(120), Px(600));
     Describe(Picture1_, "Board",
-             "A table of 30 rows by 30 columns; each cell says its colour and whose it is. Your "
+             "A table of 30 rows by 30 columns; the arrow keys, Home, End, Page Up and Page Down "
+             "move over the cells, and each says its colour, whose it is and its place. Your "
              "region starts at row 30, column 1, the computer's at row 1, column 30 or in the "
              "centre. Choose one of the eight colours below the board: your region takes it, "
              "with every cell of it that touches the region. The first past 450 cells wins");
@@ -191,7 +193,7 @@ void Form1::BuildControls(QWidget* client) {
         picker->setGeometry(TwipsRect(120 + 360 * k, 120, 375, 375));
         picker->setToolTip("Click Me!");
         const QString colour = ColourName(FirstColour + k);
-        Describe(picker, colour, QString("Choose %1 for your region").arg(colour));
+        picker->setAccessibleName(colour);
         SpeakPickerState(*picker, k, game.state);
         connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
         pickers[k] = picker;
@@ -209,11 +211,11 @@ void Form1::BuildControls(QWidget* client) {
     // reader tells what they do; the labels it reports as off screen.
     cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
     connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
-    Describe(cmdStep_, "", StepDescription);
+    cmdStep_->SetHintOnce(StepDescription);
     auto* cmdOppoStart =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
     connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
-    Describe(cmdOppoStart, "", "Not shown on screen: makes the computer's opening move");
+    cmdOppoStart->SetHintOnce("Not shown on screen: makes the computer's opening move");
     auto hidden = [client](const char* name, const QRect& place, const char* accessibleName,
                            const char* description) {
         auto* label = AddLabel<ValueLabel>(client, name, name, place);
@@ -325,6 +327,10 @@ QTimer* Form1::TimerFor(Timer timer) const {
 }
 
 void Form1::SetCaption(Caption control, std::string_view text) {
+    // A new game writes the Start button's caption first, and only a computer move writes the
+    // colour it took.
+    newGame_ = newGame_ || control == Caption::cmdStart;
+    computerMoved_ = computerMoved_ || control == Caption::Label3;
     if (control == Caption::cmdStart) {
         cmdStart_->setText(FromUtf8(text));
         return;
@@ -367,20 +373,29 @@ void Form1::DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) {
     Picture1_->DrawOutlineBox(x1, y1, x2, y2, PaletteRgb(colour));
 }
 
-// The focus lands on the Step button after every computer move, so its description is where a
-// screen reader hears the counts. With none listening, a move does nothing more.
 void Form1::BoardDrawn() {
-    if (!QAccessible::isActive()) return;
-    cmdStep_->setAccessibleDescription(CountsText(game.state) + " " + StepDescription);
-    TellBoardDrawn(*Picture1_);
+    if (QAccessible::isActive()) TellBoardDrawn(*Picture1_);
 }
 
+// Both the opening and every computer move end here, so this is where a screen reader hears
+// what they did.
 void Form1::FocusStepButton() {
+    if (newGame_) {
+        Announce(*this, NewGameNews(game.state));
+    } else if (computerMoved_) {
+        Announce(*this, MoveNews(game.state));
+    }
+    newGame_ = computerMoved_ = false;
     cmdStep_->setFocus(Qt::OtherFocusReason);
 }
 
 bool Form1::AskYesNo(std::string_view prompt, std::string_view title) {
     if (ended_) return false;
+    const GameState& s = game.state;
+    if (s.PlayerCount > WinningCount || s.ComputerCount > WinningCount) {
+        Announce(*this, EndNews(s));
+        computerMoved_ = false;
+    }
     GameMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
                        QMessageBox::Yes | QMessageBox::No, this);
     return box.exec() == QMessageBox::Yes;
@@ -394,6 +409,9 @@ void Form1::ShowWarning(std::string_view text, std::string_view title) {
 }
 
 void Form1::Beep() {
+    const GameState& s = game.state;
+    if (s.PlayerTurn && s.PlayerColor == s.ComputerColor && s.ComputerColor >= FirstColour)
+        Announce(*this, RefusalNews(s));
     sound_.Bell();
 }
 

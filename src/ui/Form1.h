@@ -20,6 +20,7 @@ class QTimer;
 namespace dyeland {
 
 class BoardPicture;
+class CommandButton;
 class Form3;
 class HelpWindow;
 class ValueLabel;
@@ -94,7 +95,7 @@ private:
 
     BoardPicture* Picture1_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
-    QPushButton* cmdStep_ = nullptr;
+    CommandButton* cmdStep_ = nullptr;
     std::array<ValueLabel*, 7> captionLabels_{};  // Caption order after cmdStart
     QAction* mnuClassic_ = nullptr;
     QAction* mnuCenture_ = nullptr;
@@ -112,6 +113,9 @@ private:
     std::mt19937_64 random_{std::random_device{}()};
     QElapsedTimer loadClock_;
     bool ended_ = false;
+    // What the game did since a screen reader was last told.
+    bool newGame_ = false;
+    bool computerMoved_ = false;
 };
 
 }  // namespace dyeland

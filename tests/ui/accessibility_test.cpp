@@ -1,15 +1,18 @@
-// What a screen reader learns of the game: the board is a 30 x 30 table whose cells give colour
-// and owner, each picker says whether the computer holds its colour and what it would gain, no
-// press gets past an open question, and the count boxes are text with no value to change.
+// What a screen reader learns of the game: the board's cells give colour, owner and place, a
+// cell cursor moves over them, each picker says whether the computer holds its colour and what
+// it would gain, every turn is told in one notification, no press gets past an open question,
+// and the count boxes are text with no value to change.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
+#include "BoardAccessible.h"
+#include "BoardPicture.h"
+#include "Controls.h"
 #include "Form1.h"
 #include "turns/region_capture.h"
 #include "window_test_support.h"
@@ -17,44 +20,89 @@
 namespace dyeland::test {
 namespace {
 
+// The news a finished handler gives a screen reader, and a format filled with the computer's
+// colour and the sizes of both regions.
+QString Heard(const Form1& form) {
+    QCoreApplication::processEvents();
+    return LastNews(form);
+}
+QString News(const char* format, const GameState& s) {
+    const auto size = [](const Grid& marks) { return QString::number(CountMarks(marks)); };
+    return QString(format).arg(ColourName(s.ComputerColor), size(s.PlayerMarks),
+                               size(s.ComputerMarks));
+}
+
+QAccessibleInterface* Picker(const Form1& form, int colour) {  // made in colour order
+    return QAccessible::queryAccessibleInterface(form.findChildren<PickerBox*>().at(colour - 8));
+}
+void Press(const Form1& form, int colour) {
+    Picker(form, colour)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 TEST(ScreenReader, BoardPickersAndCountsFollowTheGame) {
     Form1 form;
     Control<QPushButton>(form, "cmdStart")->click();
     const GameState& s = form.game.state;
-    auto spoken = [&form](const QString& name) {
-        return QAccessible::queryAccessibleInterface(Control(form, qPrintable(name)));
-    };
-    auto picker = [&](int colour) { return spoken(QString("sPicture9_%1").arg(colour - 8)); };
-    auto gain = [&](int colour) {
-        static const QRegularExpression cells("gain (\\d+) cell");
-        return cells.match(picker(colour)->text(QAccessible::Description)).captured(1).toInt();
+    auto gain = [&](int colour) {  // "light red, gains 3 cells"
+        return Picker(form, colour)->text(QAccessible::Name).section(' ', -2, -2).toInt();
     };
     for (int move = 0; move < 3; ++move) {
-        EXPECT_TRUE(picker(s.ComputerColor)->text(QAccessible::Name).endsWith("by the computer"));
+        EXPECT_TRUE(Picker(form, s.ComputerColor)->text(QAccessible::Name).endsWith("computer"));
         int best = s.ComputerColor == 8 ? 9 : 8;
         for (int colour = 8; colour < 16; ++colour)
             if (colour != s.ComputerColor && gain(colour) > gain(best)) best = colour;
         const int promised = gain(best), before = CountMarks(s.PlayerMarks);
-        picker(best)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        Press(form, best);
         EXPECT_EQ(CountMarks(s.PlayerMarks) - before, promised) << "move " << move;
     }
-    QAccessibleTableInterface* board = spoken("Picture1")->tableInterface();
-    ASSERT_EQ(QSize(board->columnCount(), board->rowCount()), QSize(30, 30));
-    EXPECT_TRUE(board->cellAt(29, 0)->text(QAccessible::Name).endsWith(", yours"));
 
     const int moves = s.PlayerMoves;
     QTimer::singleShot(0, [&] {
-        picker(s.ComputerColor == 8 ? 9 : 8)
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        Press(form, s.ComputerColor == 8 ? 9 : 8);
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // its default, No
     });
     EXPECT_FALSE(form.AskYesNo("Do you want new games ?", "Dyeland"));
     EXPECT_EQ(s.PlayerMoves, moves);
 
     form.Timer1_Timer();
-    EXPECT_EQ(spoken("Label6")->text(QAccessible::Value), QString::number(s.PlayerCount));
-    EXPECT_EQ(spoken("Label6")->valueInterface(), nullptr);
+    QAccessibleInterface* count = QAccessible::queryAccessibleInterface(Control(form, "Label6"));
+    EXPECT_EQ(count->text(QAccessible::Value), QString::number(s.PlayerCount));
+    EXPECT_EQ(count->valueInterface(), nullptr);
+}
+
+// The keys move the focus a screen reader follows over the cells.
+TEST(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
+    Form1 form;
+    auto* board = Control<BoardPicture>(form, "Picture1");
+    const int steps[][3] = {{Qt::Key_Left, 30, 1}, {Qt::Key_Right, 30, 2},   {Qt::Key_Up, 29, 2},
+                            {Qt::Key_End, 29, 30}, {Qt::Key_PageUp, 1, 30},  {Qt::Key_Home, 1, 1},
+                            {Qt::Key_Down, 2, 1},  {Qt::Key_PageDown, 30, 1}};  // row, column
+    for (const auto& [key, row, column] : steps) {
+        QTest::keyClick(board, Qt::Key(key));
+        const int at = board->CellCursor.y() * 30 + board->CellCursor.x();
+        const QString name =
+            QAccessible::queryAccessibleInterface(board)->child(at)->text(QAccessible::Name);
+        EXPECT_TRUE(name.endsWith(QString(", row %1 column %2").arg(row).arg(column))) << key;
+    }
+}
+
+// A new game, a move, a refusal and a full board are each told once.
+TEST(ScreenReader, EveryTurnIsToldInOneNotification) {
+    Form1 form;
+    form.show();  // news waits for the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const GameState& s = form.game.state;
+    Control<QPushButton>(form, "cmdStart")->click();
+    EXPECT_EQ(Heard(form),
+              News("New board dealt. The computer starts on %1. You %2, computer %3.", s));
+    Press(form, s.ComputerColor == 8 ? 9 : 8);
+    EXPECT_EQ(Heard(form), News("Computer took %1. You %2, computer %3.", s));
+    Press(form, s.ComputerColor);
+    EXPECT_EQ(Heard(form).toLower(), ColourName(s.ComputerColor) + " is the computer's colour.");
+
+    // A board full at 450 each ends no game, so the player must learn it another way.
+    form.game.state.PlayerCount = form.game.state.ComputerCount = 450;
+    EXPECT_TRUE(MoveNews(s).endsWith("The board is full and drawn. New game starts another."));
 }
 
 }  // namespace

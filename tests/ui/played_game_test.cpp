@@ -1,5 +1,5 @@
 // A whole game played on the real window: the Start button, real clicks on the colour pickers
-// and the real end-of-game box answered with its own Yes button.
+// and the real end-of-game box, told to a screen reader and answered with its own Yes button.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "BoardAccessible.h"
 #include "Form1.h"
 #include "table.h"
 #include "window_test_support.h"
@@ -42,6 +43,7 @@ TEST(PlayedGame, GreedyClicksWinAndTheRealBoxStartsTheNextGame) {
         EXPECT_EQ(box->windowTitle(), (score > 0 ? "Yes..! Yor score = " : "No..! Yor score = ") +
                                           QString::number(score));
         EXPECT_TRUE(box->defaultButton() == box->button(QMessageBox::No));
+        EXPECT_TRUE(LastNews(form).contains(score > 0 ? "You won. " : "The computer won. "));
         QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
     });
     watch.start(5);
