@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "Form1.h"
-#include "turns/region_capture.h"
+#include "game/board.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {
