@@ -4,7 +4,6 @@
 
 #include "game/game.h"
 #include "null_host.h"
-#include "turns/region_capture.h"
 
 namespace dyeland::bench {
 namespace {

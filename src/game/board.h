@@ -1,5 +1,6 @@
-// Board geometry, the palette and the 30 × 30 arrays of 16-bit values that hold colours and
-// region marks.
+// The board model: its geometry, the palette, the 30 × 30 arrays of 16-bit values that hold
+// colours and region marks, and the rules the board obeys: the deal's colours and the one
+// capture rule by which every region grows.
 #pragma once
 
 #include <array>
@@ -48,5 +49,24 @@ constexpr std::uint32_t PaletteRgb(int colour) {
 // "integer part of r × 8 + 8" rounds to 16 for the largest r below 1, so the fraction is
 // floored first and clamped, whatever the source hands over.
 int RandomColour(double r);
+
+// The player's sweep runs the columns left to right, each from the bottom row up; the
+// computer's runs them right to left, each from the top row down.
+enum class SweepOrder { Player, Computer };
+
+inline constexpr int SweepsPerGrowth = 20;
+
+// Exactly 20 sweeps; a marked cell marks its edge neighbours (right, up, left, down) whose
+// colour is the target, and a mark spreads as soon as the sweep reaches it.
+void GrowRegion(Grid& marks, const Grid& colors, int targetColour, SweepOrder order);
+
+// Gives every marked cell the colour and returns how many there are.
+int PaintRegion(const Grid& marks, Grid& colors, int colour);
+
+// Number of marked cells.
+int CountMarks(const Grid& marks);
+
+// How many cells the region would gain by taking the colour now: the same sweeps, run on a copy.
+int CaptureGain(const Grid& marks, const Grid& colors, int colour, SweepOrder order);
 
 }  // namespace dyeland

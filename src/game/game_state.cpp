@@ -1,8 +1,6 @@
 // Load values and the two small operations on the game state.
 #include "game/game_state.h"
 
-#include <cmath>
-
 namespace dyeland {
 
 void GameState::SetLoadValues() {
@@ -24,13 +22,6 @@ void GameState::ComputeScore() {
 
 void GameState::CopyComputerMarks() {
     ComputerMarksCopy = ComputerMarks;
-}
-
-int RandomColour(double r) {
-    int step = std::isfinite(r) ? static_cast<int>(std::floor(r * 8)) : 0;
-    if (step < 0) step = 0;
-    if (step > 7) step = 7;
-    return FirstColour + step;
 }
 
 }  // namespace dyeland

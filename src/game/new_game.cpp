@@ -5,7 +5,6 @@
 #include <string>
 
 #include "game/game.h"
-#include "turns/region_capture.h"
 
 namespace dyeland {
 

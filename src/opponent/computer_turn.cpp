@@ -3,7 +3,6 @@
 #include <string>
 
 #include "game/game.h"
-#include "turns/region_capture.h"
 
 namespace dyeland {
 

@@ -1,7 +1,6 @@
 // The computer's opening: its start region grows over the colour of the top-right cell, which
 // becomes the colour the player's first pick is tested against.
 #include "game/game.h"
-#include "turns/region_capture.h"
 
 namespace dyeland {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "game/game.h"
-#include "turns/region_capture.h"
 
 namespace dyeland {
 

@@ -17,7 +17,7 @@
 #include "BoardPicture.h"
 #include "Controls.h"
 #include "Form1.h"
-#include "turns/region_capture.h"
+#include "game/board.h"
 
 namespace dyeland {
 namespace {

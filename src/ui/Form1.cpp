@@ -22,7 +22,7 @@
 #include "OnScreen.h"
 #include "Platform.h"
 #include "Twips.h"
-#include "WorkingDirFiles.h"
+#include "files/WorkingDirFiles.h"
 #include "frmAbout.h"
 
 namespace dyeland {

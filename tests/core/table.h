@@ -10,7 +10,6 @@
 
 #include "fake_host.h"
 #include "game/game.h"
-#include "turns/region_capture.h"
 
 namespace dyeland::testing {
 

@@ -14,7 +14,7 @@
 #include "BoardPicture.h"
 #include "Controls.h"
 #include "Form1.h"
-#include "turns/region_capture.h"
+#include "game/board.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {

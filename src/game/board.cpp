@@ -1,10 +1,18 @@
-// The capture rule: a fixed 20 full sweeps over the board, with no work list, so its cost
-// never depends on the board.
-#include "turns/region_capture.h"
+// The rules the board obeys. The capture rule is a fixed 20 full sweeps over the board, with no
+// work list, so its cost never depends on the board.
+#include "game/board.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace dyeland {
+
+int RandomColour(double r) {
+    int step = std::isfinite(r) ? static_cast<int>(std::floor(r * 8)) : 0;
+    if (step < 0) step = 0;
+    if (step > 7) step = 7;
+    return FirstColour + step;
+}
 
 namespace {
 

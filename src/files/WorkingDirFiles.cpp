@@ -1,7 +1,7 @@
 // Files in the working directory for the high-score file. Everything goes through descriptors
 // and byte names, so no folder name is ever converted, and every system call is checked: a save
 // that cannot be finished leaves the old file exactly as it was and says why.
-#include "WorkingDirFiles.h"
+#include "files/WorkingDirFiles.h"
 
 #include <cerrno>
 #include <chrono>

@@ -19,7 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "WorkingDirFiles.h"
+#include "files/WorkingDirFiles.h"
 
 namespace dyeland {
 namespace {
