@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "Form1.h"
+#include "windows/Form1.h"
 
 namespace dyeland::bench {
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Form1.h"
-#include "Platform.h"
+#include "windows/Form1.h"
+#include "desktop/Platform.h"
 
 namespace {
 

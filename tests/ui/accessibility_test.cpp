@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "BoardAccessible.h"
-#include "BoardPicture.h"
-#include "Controls.h"
-#include "Form1.h"
+#include "board/BoardAccessible.h"
+#include "board/BoardPicture.h"
+#include "board/Controls.h"
+#include "windows/Form1.h"
 #include "game/board.h"
 #include "window_test_support.h"
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "Form1.h"
-#include "Form3.h"
+#include "windows/Form1.h"
+#include "windows/Form3.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {

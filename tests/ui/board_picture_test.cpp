@@ -7,8 +7,8 @@
 #include <cmath>
 #include <set>
 
-#include "BoardPicture.h"
-#include "Form1.h"
+#include "board/BoardPicture.h"
+#include "windows/Form1.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {

@@ -14,14 +14,14 @@
 #include <QTimer>
 #include <atomic>
 
-#include "EventSound.h"
-#include "Form1.h"
-#include "Form3.h"
-#include "GameMessageBox.h"
-#include "HelpWindow.h"
-#include "OnScreen.h"
-#include "Platform.h"
-#include "frmAbout.h"
+#include "desktop/EventSound.h"
+#include "windows/Form1.h"
+#include "windows/Form3.h"
+#include "windows/GameMessageBox.h"
+#include "windows/HelpWindow.h"
+#include "desktop/OnScreen.h"
+#include "desktop/Platform.h"
+#include "windows/frmAbout.h"
 #include "window_test_support.h"
 
 namespace dyeland::test {

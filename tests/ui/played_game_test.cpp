@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "BoardAccessible.h"
-#include "Form1.h"
+#include "board/BoardAccessible.h"
+#include "windows/Form1.h"
 #include "table.h"
 #include "window_test_support.h"
 

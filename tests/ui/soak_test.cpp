@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "Form1.h"
-#include "Form3.h"
+#include "windows/Form1.h"
+#include "windows/Form3.h"
 #include "table.h"
 #include "window_test_support.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "EventSound.h"
+#include "desktop/EventSound.h"
 #include "game/game.h"
 #include "game/host.h"
 

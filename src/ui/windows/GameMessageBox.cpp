@@ -1,5 +1,5 @@
 // Message boxes that show their whole title, and questions only Yes or No can answer.
-#include "GameMessageBox.h"
+#include "windows/GameMessageBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>

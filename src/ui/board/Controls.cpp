@@ -1,6 +1,6 @@
 // Enter-pressable command buttons, the colour pickers, the value labels with what screen readers
 // learn of them, and the sunken picture-box border.
-#include "Controls.h"
+#include "board/Controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // The sound thread. Opening the sound system can take its time (a sound server to reach, or
 // one to start) and so can a play that has to load its sample first: none of it may hold up a
 // move, so all of it happens here, away from the window.
-#include "EventSound.h"
+#include "desktop/EventSound.h"
 
 #include <canberra.h>
 #include <dlfcn.h>

@@ -2,7 +2,7 @@
 // names. Everything is read from the game's state when a screen reader asks for it, so a move
 // costs nothing more while none is listening; the 900 cells are built only as they are asked
 // for, and only those the reader already holds are told of changes.
-#include "BoardAccessible.h"
+#include "board/BoardAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <array>
 
-#include "BoardPicture.h"
-#include "Controls.h"
-#include "Form1.h"
+#include "board/BoardPicture.h"
+#include "board/Controls.h"
+#include "game/game_state.h"
 #include "game/board.h"
 
 namespace dyeland {
@@ -31,10 +31,6 @@ QString Cells(int count) {
     return count == 1 ? QString("1 cell") : QString("%1 cells").arg(count);
 }
 
-const GameState* StateOf(const QWidget* board) {
-    const auto* form = qobject_cast<const Form1*>(board->window());
-    return form ? &form->game.state : nullptr;
-}
 
 // The arrow keys, Home, End, Page Up and Page Down move a cursor over the cells that only a
 // screen reader follows: it is told the cell now has the focus, and the picture stays as it was.
@@ -183,8 +179,8 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
-        const GameState* s = StateOf(board_);
-        return t == QAccessible::Name && s ? CellName(*s, row_, column_) : QString();
+        return t == QAccessible::Name && board_ ? CellName(board_->State(), row_, column_)
+                                                : QString();
     }
 
     // Where the square is drawn, in screen pixels.

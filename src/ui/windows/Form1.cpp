@@ -1,5 +1,5 @@
 // The main window: its controls, menus and timers, and the Host operations the game calls.
-#include "Form1.h"
+#include "windows/Form1.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,19 +11,19 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "Artwork.h"
-#include "BoardAccessible.h"
-#include "BoardPicture.h"
-#include "Controls.h"
-#include "Form3.h"
-#include "GameMessageBox.h"
-#include "HelpWindow.h"
-#include "MenuStyle.h"
-#include "OnScreen.h"
-#include "Platform.h"
-#include "Twips.h"
+#include "windows/Artwork.h"
+#include "board/BoardAccessible.h"
+#include "board/BoardPicture.h"
+#include "board/Controls.h"
+#include "windows/Form3.h"
+#include "windows/GameMessageBox.h"
+#include "windows/HelpWindow.h"
+#include "windows/MenuStyle.h"
+#include "desktop/OnScreen.h"
+#include "desktop/Platform.h"
+#include "board/Twips.h"
 #include "files/WorkingDirFiles.h"
-#include "frmAbout.h"
+#include "windows/frmAbout.h"
 
 namespace dyeland {
 namespace {
@@ -170,7 +170,7 @@ void Form1::BuildControls(QWidget* client) {
                                 "Best score stored for the game being played");
 
     InstallBoardAccessible();
-    Picture1_ = new BoardPicture(client);
+    Picture1_ = new BoardPicture(game.state, client);
     Picture1_->setObjectName("Picture1");
     AddCellCursor(*Picture1_);
     Picture1_->move(Px(120), Px(600));

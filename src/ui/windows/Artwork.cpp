@@ -1,5 +1,5 @@
 // The logo and the window icon, painted with whole blocks so no edge falls between pixels.
-#include "Artwork.h"
+#include "windows/Artwork.h"
 
 #include <QPainter>
 #include <QPixmap>

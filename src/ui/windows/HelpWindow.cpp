@@ -1,5 +1,5 @@
 // The help window: a text browser over the bundled HTML pages.
-#include "HelpWindow.h"
+#include "windows/HelpWindow.h"
 
 #include <QFile>
 #include <QScreen>
@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "OnScreen.h"
+#include "desktop/OnScreen.h"
 
 namespace dyeland {
 

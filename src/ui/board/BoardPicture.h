@@ -9,6 +9,8 @@
 
 namespace dyeland {
 
+struct GameState;
+
 class BoardPicture : public QWidget {
     Q_OBJECT
 public:
@@ -16,8 +18,10 @@ public:
     // The board's corner lies this many units right of and below the drawing area's corner.
     static constexpr int OriginUnits = 200;
 
-    explicit BoardPicture(QWidget* parent);
+    // The picture shows the game whose state it is handed; it only ever reads it.
+    BoardPicture(const GameState& game, QWidget* parent);
     QSize sizeHint() const override { return {433, 433}; }
+    const GameState& State() const { return game_; }
 
     // On: drawing goes into the retained image, which every repaint shows. Off: drawing
     // reaches the screen only, until the system next repaints the box.
@@ -58,6 +62,7 @@ private:
     void RestoreRegion(const QRegion& region);
     void RequestRepaint();
 
+    const GameState& game_;
     QImage retained_;
     QImage screen_;  // retained_ plus what was drawn with the switch off
     qreal dpr_ = 0;

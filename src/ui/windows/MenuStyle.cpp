@@ -1,5 +1,5 @@
 // Menu items drawn with a check mark or nothing.
-#include "MenuStyle.h"
+#include "windows/MenuStyle.h"
 
 #include <QStyleOptionMenuItem>
 

@@ -5,7 +5,7 @@
 // Qt's own repaints (focus moving, a click on the box) change nothing. Only the system uncovering
 // part of the window, or the window coming back from minimised, brings the retained image back,
 // and only where it was uncovered.
-#include "BoardPicture.h"
+#include "board/BoardPicture.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -17,12 +17,13 @@
 #include <cstring>
 #include <utility>
 
-#include "Controls.h"
-#include "Twips.h"
+#include "board/Controls.h"
+#include "board/Twips.h"
 
 namespace dyeland {
 
-BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
+BoardPicture::BoardPicture(const GameState& game, QWidget* parent)
+    : QWidget(parent), game_(game) {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,6 +1,6 @@
 // The About box: a fixed tool window, never modal, with the focus on OK whenever it is active
 // so that Enter or Space closes it straight away.
-#include "frmAbout.h"
+#include "windows/frmAbout.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "Artwork.h"
-#include "OnScreen.h"
-#include "Twips.h"
+#include "windows/Artwork.h"
+#include "desktop/OnScreen.h"
+#include "board/Twips.h"
 
 namespace dyeland {
 namespace {

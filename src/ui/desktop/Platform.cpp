@@ -1,5 +1,5 @@
 // Choosing the display platform: a Wayland desktop with Xwayland gets the X one.
-#include "Platform.h"
+#include "desktop/Platform.h"
 
 #include <QGuiApplication>
 #include <QWindow>

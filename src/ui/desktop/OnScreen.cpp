@@ -1,5 +1,5 @@
 // Moving a window that would stick out of the screen's free area back inside it.
-#include "OnScreen.h"
+#include "desktop/OnScreen.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -2,7 +2,7 @@
 // which the event loop is free, rather than thousands of event-processing passes. Between two
 // phases nothing of the alert wakes the program: the main window's state is read only at the
 // end of a phase, the one moment the alert can close.
-#include "Form3.h"
+#include "windows/Form3.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,9 +12,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "Artwork.h"
-#include "OnScreen.h"
-#include "Twips.h"
+#include "windows/Artwork.h"
+#include "desktop/OnScreen.h"
+#include "board/Twips.h"
 
 namespace dyeland {
 namespace {
