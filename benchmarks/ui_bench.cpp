@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -18,24 +19,34 @@ namespace dyeland::bench {
 namespace {
 
 // The same deals on every run, and an end of game that never waits for a click.
-class BenchForm : public Form1 {
-public:
+struct BenchHost : WindowHost {
+    BenchHost()
+        : WindowHost({[random = std::make_shared<std::mt19937_64>(1)] {
+                          return static_cast<double>((*random)() >> 11) * 0x1p-53;
+                      },
+                      [] { return std::int64_t{0}; }}) {}
+    bool AskYesNo(std::string_view, std::string_view) override { return true; }
+};
+
+// The window on that host, shown, with its board's paints counted.
+struct BenchForm {
     BenchForm() {
-        show();
-        (void)QTest::qWaitForWindowExposed(this);
-        Picture1 = findChild<QWidget*>("Picture1");
+        window.show();
+        (void)QTest::qWaitForWindowExposed(&window);
+        Picture1 = window.findChild<QWidget*>("Picture1");
         for (int k = 0; k < 8; ++k)
-            pickers[k] = findChild<QWidget*>(QString("sPicture9_%1").arg(k));
+            pickers[k] = window.findChild<QWidget*>(QString("sPicture9_%1").arg(k));
         Picture1->installEventFilter(&paints);
     }
-    double Rnd() override { return static_cast<double>(random_() >> 11) * 0x1p-53; }
-    std::int64_t MillisecondsSinceLoad() const override { return 0; }
-    bool AskYesNo(std::string_view, std::string_view) override { return true; }
 
     void NewGame() {
-        QTest::mouseClick(findChild<QWidget*>("cmdStart"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget*>("cmdStart"), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
+
+    BenchHost host;
+    Form1 window{host};
+    Game& game = window.game;
 
     struct PaintCounter : QObject {
         bool eventFilter(QObject*, QEvent* event) override {
@@ -46,16 +57,13 @@ public:
     } paints;
     QWidget* Picture1 = nullptr;
     std::array<QWidget*, 8> pickers{};
-
-private:
-    std::mt19937_64 random_{1};
 };
 
 void BM_DrawBoard(benchmark::State& bench, bool grid) {
     BenchForm form;
     form.NewGame();
     form.game.state.ShowGrid = grid;
-    form.SetAutoRedraw(true);
+    form.host.SetAutoRedraw(true);
     for (auto _ : bench) {
         form.game.DrawBoard();
         form.Picture1->repaint();

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "windows/Form1.h"
 #include "desktop/Platform.h"
+#include "windows/Form1.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {
         qunsetenv("DYELAND_START_NOTICE");
         QTimer::singleShot(0, &form, [&form, notice] {
-            form.ShowWarning(notice.toStdString(), dyeland::AppTitle);
+            form.host().ShowWarning(notice.toStdString(), dyeland::AppTitle);
         });
     }
     return QApplication::exec();

@@ -13,9 +13,9 @@
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "windows/Form1.h"
 #include "game/board.h"
 #include "window_test_support.h"
+#include "windows/Form1.h"
 
 namespace dyeland::test {
 namespace {
@@ -61,7 +61,7 @@ TEST(ScreenReader, BoardPickersAndCountsFollowTheGame) {
         Press(form, s.ComputerColor == 8 ? 9 : 8);
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);  // its default, No
     });
-    EXPECT_FALSE(form.AskYesNo("Do you want new games ?", "Dyeland"));
+    EXPECT_FALSE(form.host().AskYesNo("Do you want new games ?", "Dyeland"));
     EXPECT_EQ(s.PlayerMoves, moves);
 
     form.Timer1_Timer();

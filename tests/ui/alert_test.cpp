@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "window_test_support.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
-#include "window_test_support.h"
 
 namespace dyeland::test {
 namespace {

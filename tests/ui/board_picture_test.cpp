@@ -8,8 +8,8 @@
 #include <set>
 
 #include "board/BoardPicture.h"
-#include "windows/Form1.h"
 #include "window_test_support.h"
+#include "windows/Form1.h"
 
 namespace dyeland::test {
 namespace {
@@ -51,7 +51,7 @@ TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
             return grid && (lines.count(x) || lines.count(y)) ? Black : Red;
         });
 
-    form.SetAutoRedraw(false);
+    form.host().SetAutoRedraw(false);
     const QImage before = fill(false);
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
     picture->update();
@@ -64,10 +64,10 @@ TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
         return (device.contains(x, y) ? picture->RetainedImage() : before).pixel(x, y);
     });
 
-    form.SetAutoRedraw(true);
-    form.DrawSolidBox(0, 0, 200, 200, 12);
+    form.host().SetAutoRedraw(true);
+    form.host().DrawSolidBox(0, 0, 200, 200, 12);
     EXPECT_EQ(shot().pixel(edge(3000), edge(3100)), Black) << "retained drawing";
-    form.SetAutoRedraw(false);
+    form.host().SetAutoRedraw(false);
     fill(false);
     QWindowStateChangeEvent restored(Qt::WindowMinimized);
     QCoreApplication::sendEvent(&form, &restored);

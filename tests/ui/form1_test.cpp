@@ -15,14 +15,14 @@
 #include <atomic>
 
 #include "desktop/EventSound.h"
+#include "desktop/OnScreen.h"
+#include "desktop/Platform.h"
+#include "window_test_support.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
 #include "windows/GameMessageBox.h"
 #include "windows/HelpWindow.h"
-#include "desktop/OnScreen.h"
-#include "desktop/Platform.h"
 #include "windows/frmAbout.h"
-#include "window_test_support.h"
 
 namespace dyeland::test {
 namespace {
@@ -152,8 +152,8 @@ TEST(Form1, OneWindowFromADoubleClickToItsClose) {
         EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title) + 50);
         form.close();
     });
-    EXPECT_FALSE(form.AskYesNo("Do you want new games ?", title.toStdString()));
-    EXPECT_TRUE(form.ProgramEnded() && form.game.Ended());
+    EXPECT_FALSE(form.host().AskYesNo("Do you want new games ?", title.toStdString()));
+    EXPECT_TRUE(form.game.Ended());
     EXPECT_FALSE(form.isVisible() || form.alert()->isVisible());
     for (const QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
         EXPECT_FALSE(timer->isActive()) << qPrintable(timer->objectName());

@@ -16,10 +16,10 @@
 #include <utility>
 #include <vector>
 
-#include "windows/Form1.h"
-#include "windows/Form3.h"
 #include "table.h"
 #include "window_test_support.h"
+#include "windows/Form1.h"
+#include "windows/Form3.h"
 
 namespace dyeland::test {
 namespace {
@@ -33,26 +33,25 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 // Every question is answered Yes and warnings are counted. The player's move ends by writing
 // its move count, and its region is checked there, in a nested move too. The board is all 0
 // before the first new game, and a move before the player's first pick paints black.
-class SoakForm : public Form1 {
+class SoakHost : public WindowHost {
 public:
-    explicit SoakForm(std::uint64_t seed) : random_(testing::SeededSource(seed)) {}
+    explicit SoakHost(std::uint64_t seed)
+        : WindowHost({testing::SeededSource(seed), [] { return std::int64_t{0}; }}) {}
     bool AskYesNo(std::string_view, std::string_view title) override {
         gameEnds += title.find("Yor score") != std::string_view::npos;
         return true;
     }
     void ShowWarning(std::string_view, std::string_view) override { ++warnings; }
-    double Rnd() override { return random_(); }
-    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     void ProcessPendingEvents() override {
         ++yieldDepth_;
-        Form1::ProcessPendingEvents();
+        WindowHost::ProcessPendingEvents();
         --yieldDepth_;
     }
     void SetCaption(Caption control, std::string_view text) override {
-        Form1::SetCaption(control, text);
-        if (control == Caption::cmdStart) black = game.state.PlayerColor == 0;
+        WindowHost::SetCaption(control, text);
+        if (control == Caption::cmdStart) black = game().state.PlayerColor == 0;
         if (control != Caption::Label8) return;
-        const GameState& s = game.state;
+        const GameState& s = game().state;
         nestedMoves += yieldDepth_ > 0;
         const auto move =
             testing::AfterMove(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount, black);
@@ -63,7 +62,6 @@ public:
     bool black = true;
 
 private:
-    std::function<double()> random_;
     int yieldDepth_ = 0;
 };
 
@@ -72,7 +70,8 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const auto events = EnvNumber("DYELAND_SOAK_EVENTS", 100000);
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
-    SoakForm form(seed);
+    SoakHost host(seed);
+    Form1 form(host);
     std::mt19937_64 dice(seed + 1);
     auto roll = [&](int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice); };
     // The soak ticks the game's clocks itself; stretched real intervals keep wall time from
@@ -112,23 +111,23 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     };
     std::uint64_t done = 0;
     int last = -1;
-    while (done < events && form.failure.empty()) {
+    while (done < events && host.failure.empty()) {
         kinds[last = anyKind(dice)]();
         QCoreApplication::processEvents();
         // Between events no handler runs: the player is to move and nothing is left open.
         const GameState& s = form.game.state;
-        const auto board = testing::AfterMove(Grid{}, s.Colors, 0, 0, form.black);
-        if (!board || !s.PlayerTurn || form.ProgramEnded() || QApplication::activeModalWidget())
-            form.failure += "between events: " + std::string(board.message());
+        const auto board = testing::AfterMove(Grid{}, s.Colors, 0, 0, host.black);
+        if (!board || !s.PlayerTurn || form.game.Ended() || QApplication::activeModalWidget())
+            host.failure += "between events: " + std::string(board.message());
         ++done;
     }
-    std::cout << "soak ran " << done << " of " << events << " events; games won " << form.gameEnds
-              << ", nested moves " << form.nestedMoves << std::endl;
-    ASSERT_TRUE(form.failure.empty())
-        << form.failure << " at event #" << done - 1 << " (kind " << last << ") of seed " << seed;
-    EXPECT_EQ(form.warnings, 0) << "the score file failed in a writable folder";
+    std::cout << "soak ran " << done << " of " << events << " events; games won " << host.gameEnds
+              << ", nested moves " << host.nestedMoves << std::endl;
+    ASSERT_TRUE(host.failure.empty())
+        << host.failure << " at event #" << done - 1 << " (kind " << last << ") of seed " << seed;
+    EXPECT_EQ(host.warnings, 0) << "the score file failed in a writable folder";
     // A long run that never nested a move or finished a game has not soaked what matters.
-    EXPECT_TRUE(done < 20000 || (form.nestedMoves > 0 && form.gameEnds > 0));
+    EXPECT_TRUE(done < 20000 || (host.nestedMoves > 0 && host.gameEnds > 0));
 }
 
 }  // namespace

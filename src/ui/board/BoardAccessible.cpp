@@ -16,8 +16,8 @@
 
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "game/game_state.h"
 #include "game/board.h"
+#include "game/game_state.h"
 
 namespace dyeland {
 namespace {
@@ -30,7 +30,6 @@ constexpr const char* ColourNames[] = {"black",     "blue",          "green",   
 QString Cells(int count) {
     return count == 1 ? QString("1 cell") : QString("%1 cells").arg(count);
 }
-
 
 // The arrow keys, Home, End, Page Up and Page Down move a cursor over the cells that only a
 // screen reader follows: it is told the cell now has the focus, and the picture stays as it was.

@@ -22,8 +22,7 @@
 
 namespace dyeland {
 
-BoardPicture::BoardPicture(const GameState& game, QWidget* parent)
-    : QWidget(parent), game_(game) {
+BoardPicture::BoardPicture(const GameState& game, QWidget* parent) : QWidget(parent), game_(game) {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,28 +1,25 @@
-// The main window: its controls, menus and timers, and the Host operations the game calls.
+// The main window: its controls, menus and timers, built as the game has always had them, and
+// the window events that reach the game.
 #include "windows/Form1.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTimer>
 
-#include "windows/Artwork.h"
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "windows/Form3.h"
-#include "windows/GameMessageBox.h"
-#include "windows/HelpWindow.h"
-#include "windows/MenuStyle.h"
+#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
-#include "board/Twips.h"
-#include "files/WorkingDirFiles.h"
+#include "windows/Artwork.h"
+#include "windows/Form3.h"
+#include "windows/HelpWindow.h"
+#include "windows/MenuStyle.h"
 #include "windows/frmAbout.h"
 
 namespace dyeland {
@@ -90,7 +87,15 @@ constexpr const char* StepDescription = "Not shown on screen: plays your last co
 
 }  // namespace
 
-Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
+Form1::Form1(Sources sources) : Form1(std::make_unique<WindowHost>(std::move(sources)), nullptr) {}
+
+Form1::Form1(WindowHost& host) : Form1(nullptr, &host) {}
+
+Form1::Form1(std::unique_ptr<WindowHost> own, WindowHost* given)
+    : QMainWindow(nullptr, MainWindowFlags),
+      ownHost_(std::move(own)),
+      host_(given ? *given : *ownHost_),
+      game(host_) {
     setObjectName("Form1");
     setWindowTitle(FromUtf8(AppTitle));
     setWindowIcon(WindowIcon());
@@ -112,7 +117,6 @@ Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
     auto* tmrRnd = new QTimer(this);
     tmrRnd->setObjectName("tmrRnd");
     tmrRnd->setInterval(static_cast<int>(WarmUpTickMs));
-    loadClock_.start();
 
     alert_ = std::make_unique<Form3>(*this);
 
@@ -126,6 +130,14 @@ Form1::Form1() : QMainWindow(nullptr, MainWindowFlags), game(*this) {
 
     // The board box holds the lowest tab index, so it has the focus when the window opens.
     Picture1_->setFocus(Qt::OtherFocusReason);
+    host_.Attach({this,
+                  cmdStart_,
+                  cmdStep_,
+                  captionLabels_,
+                  {mnuClassic_, mnuCenture_, mnuLine_, mnuArcade_},
+                  {Timer1_, Timer2_},
+                  Picture1_},
+                 game);
     game.Form_Load();
 }
 
@@ -302,164 +314,14 @@ QTimer* Form1::AddTimer(const char* name, int intervalMs, bool enabled, void (Fo
     return timer;
 }
 
-QAction* Form1::MenuAction(MenuItem item) const {
-    switch (item) {
-        case MenuItem::mnuClassic:
-            return mnuClassic_;
-        case MenuItem::mnuCenture:
-            return mnuCenture_;
-        case MenuItem::mnuLine:
-            return mnuLine_;
-        case MenuItem::mnuArcade:
-            return mnuArcade_;
-    }
-    return mnuClassic_;
-}
-
-QTimer* Form1::TimerFor(Timer timer) const {
-    switch (timer) {
-        case Timer::Timer1:
-            return Timer1_;
-        case Timer::Timer2:
-            return Timer2_;
-    }
-    return Timer1_;
-}
-
-void Form1::SetCaption(Caption control, std::string_view text) {
-    // A new game writes the Start button's caption first, and only a computer move writes the
-    // colour it took.
-    newGame_ = newGame_ || control == Caption::cmdStart;
-    computerMoved_ = computerMoved_ || control == Caption::Label3;
-    if (control == Caption::cmdStart) {
-        cmdStart_->setText(FromUtf8(text));
-        return;
-    }
-    captionLabels_[static_cast<std::size_t>(control) - 1]->SetValue(FromUtf8(text));
-}
-
-bool Form1::IsChecked(MenuItem item) const {
-    return MenuAction(item)->isChecked();
-}
-
-void Form1::SetChecked(MenuItem item, bool checked) {
-    MenuAction(item)->setChecked(checked);
-}
-
-bool Form1::IsTimerEnabled(Timer timer) const {
-    return TimerFor(timer)->isActive();
-}
-
-// Enabling a timer that already runs leaves its interval alone; a stopped one starts a full
-// interval.
-void Form1::SetTimerEnabled(Timer timer, bool enabled) {
-    QTimer* t = TimerFor(timer);
-    if (!enabled) {
-        t->stop();
-    } else if (!t->isActive() && !ended_) {
-        t->start();
-    }
-}
-
-void Form1::SetAutoRedraw(bool on) {
-    Picture1_->SetAutoRedraw(on);
-}
-
-void Form1::DrawSolidBox(int x1, int y1, int x2, int y2, int colour) {
-    Picture1_->DrawSolidBox(x1, y1, x2, y2, PaletteRgb(colour));
-}
-
-void Form1::DrawOutlineBox(int x1, int y1, int x2, int y2, int colour) {
-    Picture1_->DrawOutlineBox(x1, y1, x2, y2, PaletteRgb(colour));
-}
-
-void Form1::BoardDrawn() {
-    if (QAccessible::isActive()) TellBoardDrawn(*Picture1_);
-}
-
-// Both the opening and every computer move end here, so this is where a screen reader hears
-// what they did.
-void Form1::FocusStepButton() {
-    if (newGame_) {
-        Announce(*this, NewGameNews(game.state));
-    } else if (computerMoved_) {
-        Announce(*this, MoveNews(game.state));
-    }
-    newGame_ = computerMoved_ = false;
-    cmdStep_->setFocus(Qt::OtherFocusReason);
-}
-
-bool Form1::AskYesNo(std::string_view prompt, std::string_view title) {
-    if (ended_) return false;
-    const GameState& s = game.state;
-    if (s.PlayerCount > WinningCount || s.ComputerCount > WinningCount) {
-        Announce(*this, EndNews(s));
-        computerMoved_ = false;
-    }
-    GameMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
-                       QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
-}
-
-void Form1::ShowWarning(std::string_view text, std::string_view title) {
-    if (ended_) return;
-    GameMessageBox box(QMessageBox::Warning, FromUtf8(title), FromUtf8(text), QMessageBox::Ok,
-                       this);
-    box.exec();
-}
-
-void Form1::Beep() {
-    const GameState& s = game.state;
-    if (s.PlayerTurn && s.PlayerColor == s.ComputerColor && s.ComputerColor >= FirstColour)
-        Announce(*this, RefusalNews(s));
-    sound_.Bell();
-}
-
-void Form1::ProcessPendingEvents() {
-    QCoreApplication::processEvents();
-}
-
-// Closing every window ends each nested event loop (a message box, say) as well as the main
-// one; the code that called this returns and finds the game ended.
-void Form1::EndProgram() {
-    if (ended_) return;
-    ended_ = true;
-    for (QTimer* timer : {Timer1_, Timer2_})
-        timer->stop();
-    QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
-}
-
-// 53 random bits scaled by 2^-53: every value a multiple of 2^-53 and never 1.0.
-double Form1::Rnd() {
-    return static_cast<double>(random_() >> 11) * 0x1.0p-53;
-}
-
-std::int64_t Form1::MillisecondsSinceLoad() const {
-    return loadClock_.elapsed();
-}
-
-FileContents Form1::ReadFile(std::string_view name, std::size_t maxBytes) {
-    return WorkingDirFiles::Read(name, maxBytes);
-}
-
-std::string Form1::UpdateFile(std::string_view name, std::size_t maxBytes,
-                              const FileChange& change) {
-    return WorkingDirFiles::Update(name, maxBytes, change);
-}
-
-std::string Form1::RemoveFile(std::string_view name, std::size_t maxBytes) {
-    return WorkingDirFiles::Remove(name, maxBytes);
-}
-
 void Form1::Timer1_Timer() {
-    if (ended_) return;
+    if (game.Ended()) return;
     game.Timer1_Timer();
-    if (!ended_ && isMinimized()) alert_->ShowAlert();
+    if (!game.Ended() && isMinimized()) alert_->ShowAlert();
 }
 
 void Form1::Timer2_Timer() {
-    if (!ended_) game.Timer2_Timer();
+    if (!game.Ended()) game.Timer2_Timer();
 }
 
 // Posted, not sent: the menu returns before the key is handled, as a typed F1 would arrive.
@@ -481,14 +343,14 @@ void Form1::mnuAbout_Click() {
 }
 
 void Form1::ShowHelp(const QString& page) {
-    if (ended_) return;
+    if (game.Ended()) return;
     if (!help_) help_ = new HelpWindow(this);
     const QString error = help_->Open(page);
     if (!error.isEmpty()) {
-        ShowWarning(QString("The help for Dyeland could not be opened.\n\n%1 (%2)")
-                        .arg(error, page)
-                        .toStdString(),
-                    AppTitle);
+        host_.ShowWarning(QString("The help for Dyeland could not be opened.\n\n%1 (%2)")
+                              .arg(error, page)
+                              .toStdString(),
+                          AppTitle);
         return;
     }
     help_->show();
@@ -498,8 +360,7 @@ void Form1::ShowHelp(const QString& page) {
 
 // Closing the window ends the program, the way the Exit command does.
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!ended_) game.mnuExit_Click();
-    if (!ended_) EndProgram();
+    if (!game.Ended()) game.mnuExit_Click();
     event->accept();
 }
 
@@ -528,8 +389,8 @@ void Form1::changeEvent(QEvent* event) {
     }
     // Where the window system never says the window is minimised, the alert window cannot
     // know when to come up: a game left for another program asks the desktop for attention.
-    if (event->type() == QEvent::ActivationChange && !QApplication::activeWindow() && !ended_ &&
-        game.state.PlayerCount > 0 && PlatformHidesMinimised() && windowHandle())
+    if (event->type() == QEvent::ActivationChange && !QApplication::activeWindow() &&
+        !game.Ended() && game.state.PlayerCount > 0 && PlatformHidesMinimised() && windowHandle())
         AskForAttention(*windowHandle());
     QMainWindow::changeEvent(event);
 }

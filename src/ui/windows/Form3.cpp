@@ -12,9 +12,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "windows/Artwork.h"
-#include "desktop/OnScreen.h"
 #include "board/Twips.h"
+#include "desktop/OnScreen.h"
+#include "windows/Artwork.h"
 
 namespace dyeland {
 namespace {

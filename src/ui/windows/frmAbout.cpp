@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "windows/Artwork.h"
-#include "desktop/OnScreen.h"
 #include "board/Twips.h"
+#include "desktop/OnScreen.h"
+#include "windows/Artwork.h"
 
 namespace dyeland {
 namespace {
