@@ -118,8 +118,6 @@ Form1::Form1(std::unique_ptr<WindowHost> own, WindowHost* given)
     tmrRnd->setObjectName("tmrRnd");
     tmrRnd->setInterval(static_cast<int>(WarmUpTickMs));
 
-    alert_ = std::make_unique<Form3>(*this);
-
     // The layout's client area starts below the menu bar, so the window grows by the bar.
     // setGeometry places the window's inside, not its frame.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -314,10 +312,15 @@ QTimer* Form1::AddTimer(const char* name, int intervalMs, bool enabled, void (Fo
     return timer;
 }
 
+Form3* Form1::alert() {
+    if (!alert_) alert_ = std::make_unique<Form3>(*this);
+    return alert_.get();
+}
+
 void Form1::Timer1_Timer() {
     if (game.Ended()) return;
     game.Timer1_Timer();
-    if (!game.Ended() && isMinimized()) alert_->ShowAlert();
+    if (!game.Ended() && isMinimized()) alert()->ShowAlert();
 }
 
 void Form1::Timer2_Timer() {

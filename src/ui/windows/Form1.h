@@ -56,7 +56,8 @@ public:
 
     // The game's door to this window.
     WindowHost& host() const { return host_; }
-    Form3* alert() const { return alert_.get(); }
+    // The alert is made when it is first needed: its 24-point text costs a good part of a start.
+    Form3* alert();
     frmAbout* about() const { return about_; }
     HelpWindow* help() const { return help_; }
 
