@@ -42,36 +42,38 @@ int BoardPicture::Edge(int units) const {
 // the next drawing pass renders it sharp again.
 void BoardPicture::MatchDevicePixelRatio() {
     const qreal dpr = devicePixelRatioF();
-    if (dpr == dpr_ && !retained_.isNull()) return;
-    const QSize deviceSize(static_cast<int>(std::ceil(width() * dpr)),
-                           static_cast<int>(std::ceil(height() * dpr)));
-    auto rebuild = [&](QImage& image) {
-        QImage fresh;
-        if (image.isNull()) {
-            fresh = QImage(deviceSize, QImage::Format_RGB32);
-            fresh.fill(Background);
-        } else {
-            fresh = image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                        .convertToFormat(QImage::Format_RGB32);
-        }
-        fresh.setDevicePixelRatio(dpr);
-        image = std::move(fresh);
-    };
-    rebuild(retained_);
-    rebuild(screen_);
+    if (dpr == dpr_) return;
+    deviceSize_ = QSize(static_cast<int>(std::ceil(width() * dpr)),
+                        static_cast<int>(std::ceil(height() * dpr)));
+    for (QImage* image : {&retained_, &screen_}) {
+        if (image->isNull()) continue;
+        *image = image->scaled(deviceSize_, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                     .convertToFormat(QImage::Format_RGB32);
+        image->setDevicePixelRatio(dpr);
+    }
     dpr_ = dpr;
     const int border = static_cast<int>(std::lround(SunkenBorderWidth * dpr));
-    area_ = QRect(QPoint(border, border), deviceSize).adjusted(0, 0, -2 * border, -2 * border);
+    area_ = QRect(QPoint(border, border), deviceSize_).adjusted(0, 0, -2 * border, -2 * border);
+}
+
+// The images are made when first drawn on: a start that draws nothing needs neither.
+QImage& BoardPicture::Made(QImage& image) const {
+    if (image.isNull()) {
+        image = QImage(deviceSize_, QImage::Format_RGB32);
+        image.fill(Background);
+        image.setDevicePixelRatio(dpr_);
+    }
+    return image;
 }
 
 QImage& BoardPicture::Target() {
     if (autoRedraw_) {
         // The screen is refreshed from the retained image, so direct drawing there is gone.
         screenDiffers_ = false;
-        return retained_;
+        return Made(retained_);
     }
     if (!screenDiffers_) {
-        std::memcpy(screen_.bits(), retained_.constBits(), retained_.sizeInBytes());
+        std::memcpy(Made(screen_).bits(), Made(retained_).constBits(), retained_.sizeInBytes());
         screenDiffers_ = true;
     }
     return screen_;
@@ -181,7 +183,10 @@ void BoardPicture::paintEvent(QPaintEvent*) {
     repaintRequested_ = false;
 
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), ShownImage());
+    if (ShownImage().isNull())
+        painter.fillRect(rect(), QColor::fromRgb(Background));
+    else
+        painter.drawImage(QPointF(0, 0), ShownImage());
     DrawSunkenBorder(painter, rect());
 }
 

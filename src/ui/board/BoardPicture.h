@@ -37,7 +37,8 @@ public:
     // drawn with AutoRedraw off is gone.
     void RepaintFromRetained();
 
-    // Both images cover the whole widget at device resolution.
+    // Both images cover the whole widget at device resolution, once something was drawn: until
+    // then they are null and the box shows its background.
     const QImage& RetainedImage() const { return retained_; }
     const QImage& ShownImage() const { return screenDiffers_ ? screen_ : retained_; }
     // Device pixel of a board coordinate, counted from the widget's corner.
@@ -58,6 +59,8 @@ private:
     void MatchDevicePixelRatio();
     // The image a drawing goes to, given the switch.
     QImage& Target();
+    // The image, made and filled with the background if it is not there yet.
+    QImage& Made(QImage& image) const;
     void FillDevice(QImage& image, int left, int top, int right, int bottom, QRgb colour) const;
     void RestoreRegion(const QRegion& region);
     void RequestRepaint();
@@ -66,6 +69,7 @@ private:
     QImage retained_;
     QImage screen_;  // retained_ plus what was drawn with the switch off
     qreal dpr_ = 0;
+    QSize deviceSize_;    // the widget in device pixels
     QRect area_;          // drawing area inside the border, device pixels
     QRegion popupsGone_;  // where our own closed popups will be exposed, widget pixels
     bool autoRedraw_ = false;
