@@ -18,10 +18,10 @@ public:
     std::map<Caption, std::string> captions;
     std::map<MenuItem, bool> checks;
     std::map<Timer, bool> timers;
-    std::vector<std::pair<Timer, bool>> timerSwitches;  // every SetTimerEnabled, in order
+    int timerRestarts = 0;  // a running timer switched on again, which restarts its interval
     bool autoRedraw = false;
     Grid shown, retained;  // each cell's last colour on the screen and in the retained image
-    int solidDraws = 0, beeps = 0, endCalls = 0, yields = 0, randomDraws = 0;
+    int solidDraws = 0, outlines = 0, beeps = 0, endCalls = 0, randomDraws = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
@@ -37,7 +37,8 @@ public:
     void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
     bool IsTimerEnabled(Timer t) const override { return timers.contains(t) && timers.at(t); }
     void SetTimerEnabled(Timer t, bool on) override {
-        timerSwitches.emplace_back(t, timers[t] = on);
+        timerRestarts += on && IsTimerEnabled(t);
+        timers[t] = on;
     }
     void SetAutoRedraw(bool on) override { autoRedraw = on; }
     void DrawSolidBox(int x1, int y1, int, int, int colour) override {
@@ -45,7 +46,7 @@ public:
         for (Grid* image : {&shown, autoRedraw ? &retained : &shown})
             (*image)(x1 / CellUnits, y1 / CellUnits) = static_cast<std::int16_t>(colour);
     }
-    void DrawOutlineBox(int, int, int, int, int) override {}
+    void DrawOutlineBox(int, int, int, int, int) override { ++outlines; }
     void FocusStepButton() override {}
     bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt, title);
@@ -59,7 +60,6 @@ public:
     }
     void Beep() override { ++beeps; }
     void ProcessPendingEvents() override {
-        ++yields;
         if (auto script = std::exchange(onYield, nullptr)) script();
     }
     void EndProgram() override { ++endCalls; }
