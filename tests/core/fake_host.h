@@ -21,16 +21,15 @@ public:
     int timerRestarts = 0;  // a running timer switched on again, which restarts its interval
     bool autoRedraw = false;
     Grid shown, retained;  // each cell's last colour on the screen and in the retained image
-    int solidDraws = 0, outlines = 0, beeps = 0, endCalls = 0, randomDraws = 0;
+    int solidDraws = 0, outlines = 0, beeps = 0, endCalls = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
     // Run at a yield (once, then cleared) and inside a question before it is answered.
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
-    std::int64_t msSinceLoad = 0;
     std::map<std::string, std::vector<unsigned char>> files;
-    std::string readError, replaceError, removeError;  // a non-empty text makes that call fail
+    std::string fileError;  // a non-empty text makes every file call but a delete fail
 
     void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
     bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
@@ -63,27 +62,24 @@ public:
         if (auto script = std::exchange(onYield, nullptr)) script();
     }
     void EndProgram() override { ++endCalls; }
-    double Rnd() override {
-        ++randomDraws;
-        return randomSource ? randomSource() : 0.0;
-    }
-    std::int64_t MillisecondsSinceLoad() const override { return msSinceLoad; }
+    double Rnd() override { return randomSource ? randomSource() : 0.0; }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
-        if (!readError.empty()) return {{}, readError};
+        if (!fileError.empty()) return {{}, fileError};
         auto& file = files[std::string(name)];  // created empty when missing
         return {{file.begin(), file.begin() + static_cast<long>(std::min(maxBytes, file.size()))},
                 {}};
     }
     std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                            const FileChange& change) override {
-        if (auto error = readError + replaceError; !error.empty()) return error;
+        if (!fileError.empty()) return fileError;
         auto& file = files[std::string(name)];
         if (auto next = change({file.data(), std::min(maxBytes, file.size())})) file = *next;
         return {};
     }
     std::string RemoveFile(std::string_view name, std::size_t) override {
-        if (removeError.empty()) files.erase(std::string(name));
-        return removeError;
+        files.erase(std::string(name));
+        return {};
     }
 };
 
