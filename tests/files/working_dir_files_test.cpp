@@ -187,6 +187,7 @@ TEST_F(InAFolder, AFileThatCannotBeReadIsNeverWritten) {
         return WorkingDirFiles::Read("res", 20).error == "Permission denied" &&
                Save("res", New) == "Permission denied";
     }));
+    ::chmod("res", 0600);
     EXPECT_EQ(Contents("res"), Old);
 }
 
