@@ -17,13 +17,13 @@ using testing::Table;
 
 struct Case {
     const char* name;
-    bool classic, greedy;
-    std::uint64_t seed;
-    bool playerWinsLast;
+    bool classic = true, greedy = true;
+    std::uint64_t seed = 1;
+    bool playerWinsLast = false;
     // Arcade on; the player is slow after every third move and picks the computer's colour
     // before every fifth.
     bool arcade = false;
-    bool yesToFirstQuestion = false;
+    bool yes = false;  // to the first question
     // Every file call fails: the save is lost, and reported with the system's reason.
     bool fileFails = false;
 };
@@ -56,7 +56,7 @@ int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
     EXPECT_EQ(t.s.ComputerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
     int moves = 0;
     bool newGameUnmoved = false;
-    t.host.answers = {c.yesToFirstQuestion};
+    t.host.answers = {c.yes};
     t.host.onQuestion = [&] {
         const bool playerWon = t.host.questions.back().first == "Do you want new games ?";
         EXPECT_GT(playerWon ? t.s.PlayerCount : t.s.ComputerCount, WinningCount);
@@ -99,20 +99,20 @@ int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
 
 TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
     const Case cases[] = {
-        {"a greedy player wins a Classic game", true, true, 1, true},
-        {"a meek player loses a Classic game", true, false, 2, false},
-        {"the computer wins a centre game", false, true, 1, false},
-        {"a slow Arcade player who picks the computer's colour", true, true, 3, false, true},
-        {"a win answered Yes, then a second game", true, true, 1, true, false, true},
-        {"a loss answered Yes, then a second game", false, true, 1, false, false, true},
-        {"a file that cannot be read or written", true, true, 1, true, false, false, true}};
+        {.name = "a greedy player wins a Classic game", .classic = true, .playerWinsLast = true},
+        {.name = "a meek player loses a Classic game", .classic = true, .greedy = false, .seed = 2},
+        {.name = "the computer wins a centre game", .classic = false},
+        {.name = "a slow Arcade player who picks the computer's colour", .seed = 3, .arcade = true},
+        {.name = "a win answered Yes, then a second game", .playerWinsLast = true, .yes = true},
+        {.name = "a loss answered Yes, then a second game", .classic = false, .yes = true},
+        {.name = "a file that cannot be read or saved", .playerWinsLast = true, .fileFails = true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Table t(c.seed);
         if (c.fileFails) t.host.fileError = "Permission denied";
         int beeps = 0, bestScore = 0;
         const int moves = PlayOut(t, c, beeps, bestScore);
-        ASSERT_EQ(t.host.questions.size(), c.yesToFirstQuestion ? 2u : 1u) << moves << " moves";
+        ASSERT_EQ(t.host.questions.size(), c.yes ? 2u : 1u) << moves << " moves";
         EXPECT_EQ(t.host.questions.back().first == "Do you want new games ?", c.playerWinsLast);
         EXPECT_TRUE(t.game.Ended());
         EXPECT_EQ(t.s.PlayerMoves, moves) << "a refused pick is no move; a new game counts on";
