@@ -29,7 +29,7 @@ public:
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
     std::map<std::string, std::vector<unsigned char>> files;
-    std::string fileError;  // a non-empty text makes every file call but a delete fail
+    std::string fileError, removeError;  // a non-empty text makes those calls fail
 
     void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
     bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
@@ -78,8 +78,8 @@ public:
         return {};
     }
     std::string RemoveFile(std::string_view name, std::size_t) override {
-        files.erase(std::string(name));
-        return {};
+        if (removeError.empty()) files.erase(std::string(name));
+        return removeError;
     }
 };
 

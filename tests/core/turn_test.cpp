@@ -1,6 +1,6 @@
 // The turns and commands where whole games do not reach: the computer's choice and its history
 // of leaders, the corner release, the opening, a win at one cell past half, a move nested at the
-// yield, Exit there and the Line option.
+// yield, Exit there, and the Line and New score options.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -160,6 +160,20 @@ TEST(MenuCommands, LineSwitchesTheOutlinesAndRedrawsTheBoardAtOnce) {
         EXPECT_EQ(t.host.shown, colours);
         EXPECT_EQ(t.host.outlines, outlined ? CellCount : 0);
     }
+}
+
+// New score asks first; a file that Yes cannot clear is reported with the system's reason, and
+// the new game comes all the same.
+TEST(MenuCommands, NewScoreThatCannotClearTheFileSaysWhyAndDealsAllTheSame) {
+    Table t;
+    t.host.removeError = "Permission denied";
+    t.host.answers = {true};
+    t.game.mnuScor_Click();
+    ASSERT_EQ(t.host.questions.size(), 1u);
+    EXPECT_EQ(t.host.questions[0].first, "Do you want to kill file resultates ?");
+    EXPECT_EQ(t.host.warnings, std::vector<std::string>{"The high scores could not be cleared in "
+                                                        "the file \"res\": Permission denied"});
+    EXPECT_EQ(t.host.captions[Caption::cmdStart], "New game");
 }
 
 }  // namespace
