@@ -18,26 +18,26 @@ public:
     std::map<Caption, std::string> captions;
     std::map<MenuItem, bool> checks;
     std::map<Timer, bool> timers;
-    std::vector<std::pair<Timer, bool>> timerSwitches;  // every SetTimerEnabled, in order
+    int timerRestarts = 0;  // a running timer switched on again, which restarts its interval
     bool autoRedraw = false;
     Grid shown, retained;  // each cell's last colour on the screen and in the retained image
-    int solidDraws = 0, beeps = 0, endCalls = 0, yields = 0, randomDraws = 0;
+    int solidDraws = 0, outlines = 0, beeps = 0, endCalls = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
     // Run at a yield (once, then cleared) and inside a question before it is answered.
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
-    std::int64_t msSinceLoad = 0;
     std::map<std::string, std::vector<unsigned char>> files;
-    std::string readError, replaceError, removeError;  // a non-empty text makes that call fail
+    std::string fileError, removeError;  // a non-empty text makes those calls fail
 
     void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
     bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
     void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
     bool IsTimerEnabled(Timer t) const override { return timers.contains(t) && timers.at(t); }
     void SetTimerEnabled(Timer t, bool on) override {
-        timerSwitches.emplace_back(t, timers[t] = on);
+        timerRestarts += on && IsTimerEnabled(t);
+        timers[t] = on;
     }
     void SetAutoRedraw(bool on) override { autoRedraw = on; }
     void DrawSolidBox(int x1, int y1, int, int, int colour) override {
@@ -45,7 +45,7 @@ public:
         for (Grid* image : {&shown, autoRedraw ? &retained : &shown})
             (*image)(x1 / CellUnits, y1 / CellUnits) = static_cast<std::int16_t>(colour);
     }
-    void DrawOutlineBox(int, int, int, int, int) override {}
+    void DrawOutlineBox(int, int, int, int, int) override { ++outlines; }
     void FocusStepButton() override {}
     bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt, title);
@@ -59,24 +59,20 @@ public:
     }
     void Beep() override { ++beeps; }
     void ProcessPendingEvents() override {
-        ++yields;
         if (auto script = std::exchange(onYield, nullptr)) script();
     }
     void EndProgram() override { ++endCalls; }
-    double Rnd() override {
-        ++randomDraws;
-        return randomSource ? randomSource() : 0.0;
-    }
-    std::int64_t MillisecondsSinceLoad() const override { return msSinceLoad; }
+    double Rnd() override { return randomSource ? randomSource() : 0.0; }
+    std::int64_t MillisecondsSinceLoad() const override { return 0; }
     FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
-        if (!readError.empty()) return {{}, readError};
+        if (!fileError.empty()) return {{}, fileError};
         auto& file = files[std::string(name)];  // created empty when missing
         return {{file.begin(), file.begin() + static_cast<long>(std::min(maxBytes, file.size()))},
                 {}};
     }
     std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                            const FileChange& change) override {
-        if (auto error = readError + replaceError; !error.empty()) return error;
+        if (!fileError.empty()) return fileError;
         auto& file = files[std::string(name)];
         if (auto next = change({file.data(), std::min(maxBytes, file.size())})) file = *next;
         return {};

@@ -1,5 +1,6 @@
-// The turn cycle where whole games do not reach: the computer's pick, the corner release, a win
-// at one cell past half, nested moves at the yield, the Arcade clock and the end of the program.
+// The turns and commands where whole games do not reach: the computer's choice and its history
+// of leaders, the corner release, the opening, a win at one cell past half, a move nested at the
+// yield, Exit there, and the Line and New score options.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,122 +13,126 @@ namespace {
 using testing::Block;
 using testing::Table;
 
-// The computer rates each colour by a trial growth in its own sweep order. Ties go to the later
-// colour and Best2 is the leader Best1 displaced; the attempts are Best1, Best2, colour 15, then
-// random colours, each refused when either side holds it.
-TEST(ComputerTurn, PicksTheFirstAttemptThatNeitherSideHolds) {
-    // nineThenEight: Best1 9, Best2 8. rows: colour 9 runs 29 cells left along the top row, 10
-    // runs 25 cells down the right edge, and only the computer's order rates 9 above 10.
+// The computer rates each colour by a trial growth in its own sweep order, ties going to the
+// later colour. Best1 is the last leader and Best2 the leader it displaced; the computer plays
+// the first of Best1, Best2, colour 15 and then random colours that neither side holds.
+TEST(ComputerTurn, PlaysTheFirstChoiceThatNeitherSideHolds) {
+    // nineThenEight: colour 8 leads, then 9 takes over. rows: colour 9 runs 29 cells left along
+    // the top row, 10 runs 25 cells down the right edge, and only the computer's order rates 9
+    // above 10.
     Grid nineThenEight, rows;
     nineThenEight(28, 0) = 9;
     for (int i = 0; i < 29; ++i)
         rows(i, 0) = 9, rows(29, std::min(i + 1, 25)) = 10;
     const struct {
+        const char* name;
         Grid board;
         int player, computer, chosen;
-    } cases[] = {{nineThenEight, 12, 13, 9},
-                 {nineThenEight, 9, 13, 8},
-                 {nineThenEight, 9, 8, 15},
-                 {Grid{}, 15, 14, 13},
-                 {rows, 12, 13, 9}};
+    } cases[] = {{"the leader", nineThenEight, 12, 13, 9},
+                 {"the displaced leader, the player holding the leader", nineThenEight, 9, 13, 8},
+                 {"colour 15, each side holding one leader", nineThenEight, 9, 8, 15},
+                 {"random colours past 15, the eight tied", Grid{}, 15, 14, 13},
+                 {"the leader in the computer's order", rows, 12, 13, 9}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         Table t;
-        t.Position(c.board, Block(28, 1, 28, 1), Block(29, 0, 29, 0), c.player, c.computer);
+        t.Position(c.board, Grid{}, Block(29, 0, 29, 0), c.player, c.computer);
         t.host.randomSource = [r = 1.0]() mutable { return r -= 0.1; };  // 15, 14, 13, ...
-        // The first five computer turns of a game free the player's marks in the top-right block.
-        t.s.OpeningMoves = &c == cases ? 4 : 5;
         t.game.ComputerTurn();
-        EXPECT_EQ(t.s.ComputerColor, c.chosen) << &c - cases;
-        EXPECT_EQ(t.s.PlayerMarks(28, 1), &c == cases ? 0 : Marked) << &c - cases;
+        EXPECT_EQ(t.s.ComputerColor, c.chosen);
     }
-    // The opening grows the computer's start region in its own order too: all 26 cells of 10.
+}
+
+// Best4 and Best5, the older leaders that Label1 and Label2 show, are never reset: a turn with
+// a single leader shows the history the turns before it left, in whatever game they were.
+TEST(ComputerTurn, TheLeaderHistoryCarriesOverFromTurnToTurn) {
+    Grid eightLeads;  // colour 8 beside the computer's corner: only 8 leads
+    eightLeads(28, 0) = 8;
+    const struct {
+        const char* name;
+        Grid board;
+        const char *label1, *label2;
+    } turns[] = {{"the first turn, one leader", eightLeads, "1", ""},
+                 {"all eight tied, each leading in turn", Grid{}, "5", "4"},
+                 {"one leader again", eightLeads, "1", "5"}};
     Table t;
-    rows(29, 0) = 10;
-    t.Position(rows, Grid{}, Block(29, 0, 29, 0), 0, 0);
+    for (const auto& turn : turns) {
+        SCOPED_TRACE(turn.name);
+        t.game.cmdStart_Click();
+        t.Position(turn.board, Grid{}, Block(29, 0, 29, 0), 0, 0);
+        t.game.ComputerTurn();
+        EXPECT_EQ(t.host.captions[Caption::Label1], turn.label1);
+        EXPECT_EQ(t.host.captions[Caption::Label2], turn.label2);
+    }
+}
+
+// The player's marks never hold the computer's corner early in a game: the opening frees (29, 1),
+// (28, 0) and (29, 0), and each of the first five computer turns of every game the 2 x 2 block.
+TEST(ComputerTurn, FreesTheCornerBlockInTheFirstFiveTurnsOfEveryGame) {
+    Table t;
+    auto marked = [&](int x, int y) { return t.s.PlayerMarks(x, y) == Marked; };
+    for (int game = 1; game <= 2; ++game) {
+        t.game.cmdStart_Click();
+        for (int turn = 0; turn <= 6; ++turn) {
+            SCOPED_TRACE("game " + std::to_string(game) + ", computer turn " +
+                         std::to_string(turn) + (turn ? "" : ", the opening"));
+            for (int i = 0; i < 4; ++i)
+                t.s.PlayerMarks(28 + i % 2, i / 2) = Marked;
+            turn == 0 ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
+            EXPECT_EQ(marked(28, 1), turn == 0 || turn == 6);
+            EXPECT_EQ(marked(28, 0) || marked(29, 0) || marked(29, 1), turn == 6);
+        }
+    }
+}
+
+// The opening grows the computer's start region in its own sweep order, where a step down the
+// right edge costs no sweep: all 25 cells of colour 10 below the corner join it.
+TEST(ComputerOpening, GrowsInTheComputersSweepOrder) {
+    Grid edge;
+    for (int y = 0; y <= 25; ++y)
+        edge(29, y) = 10;
+    Table t;
+    t.Position(edge, Grid{}, Block(29, 0, 29, 0), 0, 0);
     t.game.cmdOppoStart_Click();
     EXPECT_EQ(CountMarks(t.s.ComputerMarks), 26);
 }
 
-// The mover holds half the board and one cell of the colour it picks touches it: the other
-// colour leaves exactly half, no win. The win saves the score and asks; No ends the program,
-// Yes deals a new game and the turn ends as any other. The Arcade clock ticks in the box's own
-// event loop, and must not move behind it.
-TEST(EndOfGame, AWinAsksForANewGameThatOnlyYesStarts) {
-    const struct {
-        bool player, classic, yes;
-        const char* title;
-    } cases[] = {{true, true, false, "Yes..! Yor score = 151"},
-                 {true, true, true, "Yes..! Yor score = 151"},
-                 {false, true, false, "No..! Yor score = -251"},
-                 {false, false, true, "No..! Yor score = 249"},
-                 {true, true, false, ""},
-                 {false, true, false, ""}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        Table t;
-        t.host.checks[MenuItem::mnuArcade] = true;
-        t.host.answers = {c.yes};
-        t.host.onQuestion = [&] { t.game.Timer2_Timer(); };
-        t.s.ClassicGame = c.classic;
-        t.s.PlayerTurn = c.player;
-        const bool win = *c.title;
-        Grid colours;
-        colours(15, 0) = colours(14, 0) = 11;
-        t.Position(colours, c.player ? Block(0, 0, 14, 29) : Block(0, 29, 0, 29),
-                   c.player ? Block(29, 29, 29, 29) : Block(15, 0, 29, 29), win ? 0 : 11, 12);
-        c.player ? t.s.ComputerCount = 300 : t.s.PlayerCount = 200;
-        c.player ? t.game.sPicture9_Click(win ? 3 : 2) : t.game.ComputerTurn();
-        const bool goesOn = !win || c.yes;
-        ASSERT_EQ(t.host.questions.size(), win ? 1u : 0u);
-        EXPECT_EQ(win ? t.host.questions[0].second : "", c.title);
-        EXPECT_EQ(t.host.endCalls, goesOn ? 0 : 1);
-        EXPECT_EQ(t.host.beeps, 0);
-        EXPECT_EQ(c.player ? t.s.PlayerCount : t.s.ComputerCount, !win ? 450 : goesOn ? 0 : 451);
-        EXPECT_EQ(t.s.PlayerTurn, goesOn);
-        EXPECT_EQ(t.host.IsTimerEnabled(Timer::Timer2), goesOn);
+// A side wins with more than half the board: a move to 450 cells plays on, one to 451 asks.
+TEST(EndOfGame, OneCellPastHalfTheBoardWins) {
+    for (bool player : {true, false}) {
+        for (bool oneMore : {false, true}) {
+            SCOPED_TRACE(std::string(player ? "the player" : "the computer") + " reaching " +
+                         (oneMore ? "451" : "450"));
+            Table t;
+            Grid colours;  // the mover holds the left half, which one cell of colour 11 may touch
+            if (oneMore) colours(15, 0) = 11;
+            const Grid half = Block(0, 0, 14, 29), corner = Block(29, 29, 29, 29);
+            t.Position(colours, player ? half : corner, player ? corner : half, 12, 13);
+            player ? t.game.sPicture9_Click(11 - FirstColour) : t.game.ComputerTurn();
+            EXPECT_EQ(player ? t.s.PlayerCount : t.s.ComputerCount, oneMore ? 451 : 450);
+            EXPECT_EQ(t.host.questions.size(), oneMore ? 1u : 0u);
+        }
     }
 }
 
-// A session with Arcade on. The end of a computer turn starts a stopped clock and a pick stops
-// it; a tick beeps and the computer moves at once, the clock keeping its schedule; a refused
-// pick only beeps. A click at a computer turn's yield runs a whole nested move first, with the
-// first click's colour. An Exit there, even two turns deep, stops every interrupted turn, and
-// from then on no handler does anything.
-TEST(TurnCycle, ArcadeClockNestedMovesAndExit) {
-    // The first deal throws away a draw per 10 ms waited since the window came up, up to a cap,
-    // then fills the board column by column from the left, each from the top.
-    for (auto [ms, thrown] : {std::pair<std::int64_t, int>{2405, 240}, {10'000'010, 1'000'000}}) {
-        Table w;
-        w.host.msSinceLoad = ms;
-        w.host.randomSource = [n = 0]() mutable { return (n++ % 8) / 8.0; };
-        w.game.cmdStart_Click();
-        EXPECT_EQ(w.s.Colors(1, 0) * 100 + w.s.Colors(0, 1), 14 * 100 + 9);
-        w.game.cmdStart_Click();
-        EXPECT_EQ(w.host.randomDraws, thrown + 2 * CellCount) << ms;
-    }
+// A click at the computer's yield runs a whole move of the player's, its computer turn
+// included, before the interrupted turn goes on; the player keeps the first click's colour.
+TEST(PlayerTurn, AClickAtTheComputersYieldRunsAWholeMoveFirst) {
     Table t;
     t.game.cmdStart_Click();
-    t.game.mnuArcade_Click();
-    t.host.timerSwitches.clear();
-    t.game.sPicture9_Click(t.FreePicker());
-    t.game.Timer2_Timer();
-    t.game.sPicture9_Click(t.s.ComputerColor - FirstColour);
-    t.host.onYield = [&] { t.game.sPicture9_Click(2); };
     const int picked = t.s.ComputerColor == 13 ? 14 : 13;
+    t.host.onYield = [&] { t.game.sPicture9_Click(2); };
     t.game.sPicture9_Click(picked - FirstColour);
     EXPECT_EQ(t.s.PlayerColor, picked);
-    EXPECT_EQ(t.s.PlayerMoves, 3);
+    EXPECT_EQ(t.s.PlayerMoves, 2);
     EXPECT_EQ(t.host.retained, t.s.Colors);
-    // Clearing the scores asks first; a delete that fails is reported and the game goes on.
-    t.host.removeError = "Permission denied";
-    t.host.answers = {true};
-    t.game.mnuScor_Click();
-    EXPECT_EQ(t.host.warnings.size(), 1u);
-    EXPECT_TRUE(t.s.PlayerTurn);
-    const auto on = std::pair(Timer::Timer2, true), off = std::pair(Timer::Timer2, false);
-    EXPECT_EQ(t.host.timerSwitches, (decltype(t.host.timerSwitches){on, off, on, off}));
-    EXPECT_EQ(t.host.beeps, 2);
+}
 
+// Exit at a computer turn's yield, even two turns deep, ends the program once and stops every
+// interrupted turn before it touches the board.
+TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
+    Table t;
+    t.game.cmdStart_Click();
     const Grid computerBefore = t.s.ComputerMarks;
     t.host.solidDraws = 0;
     t.host.onYield = [&] {
@@ -137,16 +142,38 @@ TEST(TurnCycle, ArcadeClockNestedMovesAndExit) {
     t.game.sPicture9_Click(t.FreePicker());
     EXPECT_EQ(t.host.solidDraws, 2 * CellCount) << "only the two player moves drew";
     EXPECT_EQ(t.s.ComputerMarks, computerBefore);
-    EXPECT_FALSE(t.s.PlayerTurn);
+    EXPECT_EQ(t.host.endCalls, 1);
+}
+
+// Line switches the outlines and redraws all 900 cells at once; the game goes on as it was.
+TEST(MenuCommands, LineSwitchesTheOutlinesAndRedrawsTheBoardAtOnce) {
+    Table t;
+    t.host.checks[MenuItem::mnuLine] = true;  // as the window starts
+    t.game.cmdStart_Click();
     const Grid colours = t.s.Colors;
-    t.host = testing::FakeHost();
-    t.host.answers = {true, true};
-    for (auto handler : {&Game::cmdStart_Click, &Game::Timer2_Timer, &Game::mnuLine_Click})
-        (t.game.*handler)();
-    t.game.sPicture9_Click(0);
-    EXPECT_EQ(t.s.Colors, colours);
-    EXPECT_EQ(t.host.solidDraws + t.host.beeps + t.host.randomDraws + t.host.endCalls, 0);
-    EXPECT_TRUE(t.host.questions.empty() && t.host.captions.empty() && t.host.checks.empty());
+    for (bool outlined : {false, true}) {
+        SCOPED_TRACE(outlined ? "Line on" : "Line off");
+        t.host.shown.Fill(0);
+        t.host.outlines = 0;
+        t.game.mnuLine_Click();
+        EXPECT_EQ(t.host.IsChecked(MenuItem::mnuLine), outlined);
+        EXPECT_EQ(t.host.shown, colours);
+        EXPECT_EQ(t.host.outlines, outlined ? CellCount : 0);
+    }
+}
+
+// New score asks first; a file that Yes cannot clear is reported with the system's reason, and
+// the new game comes all the same.
+TEST(MenuCommands, NewScoreThatCannotClearTheFileSaysWhyAndDealsAllTheSame) {
+    Table t;
+    t.host.removeError = "Permission denied";
+    t.host.answers = {true};
+    t.game.mnuScor_Click();
+    ASSERT_EQ(t.host.questions.size(), 1u);
+    EXPECT_EQ(t.host.questions[0].first, "Do you want to kill file resultates ?");
+    EXPECT_EQ(t.host.warnings, std::vector<std::string>{"The high scores could not be cleared in "
+                                                        "the file \"res\": Permission denied"});
+    EXPECT_EQ(t.host.captions[Caption::cmdStart], "New game");
 }
 
 }  // namespace

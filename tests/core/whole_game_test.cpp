@@ -1,8 +1,10 @@
 // Whole games of both variants, played to a win by either side, checking after every move that
-// the mover's region, the board, the score and the picture agree with each other.
+// the mover's region, the board, the score, the picture and the Arcade clock agree.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "game/high_score_file.h"
 #include "table.h"
@@ -12,6 +14,19 @@ namespace {
 
 using testing::AfterMove;
 using testing::Table;
+
+struct Case {
+    const char* name;
+    bool classic = true, greedy = true;
+    std::uint64_t seed = 1;
+    bool playerWinsLast = false;
+    // Arcade on; the player is slow after every third move and picks the computer's colour
+    // before every fifth.
+    bool arcade = false;
+    bool yes = false;  // to the first question
+    // Every file call fails: the save is lost, and reported with the system's reason.
+    bool fileFails = false;
+};
 
 // One side right after its own move; the other side's region may lag behind.
 void CheckMover(Table& t, bool player, int move) {
@@ -24,59 +39,92 @@ void CheckMover(Table& t, bool player, int move) {
     EXPECT_EQ(t.host.shown, s.Colors);
     // Only the computer's move goes into the retained image that every repaint shows.
     EXPECT_EQ(player ? s.Colors : t.host.retained, s.Colors);
-    if (!t.host.questions.empty()) return;
+    if (t.game.QuestionOpen()) return;
     EXPECT_LE(player ? s.PlayerCount : s.ComputerCount, WinningCount) << "no win, no question";
+    // The Arcade clock runs while the player is to pick, and only then.
+    EXPECT_EQ(t.host.IsTimerEnabled(Timer::Timer2),
+              !player && t.host.IsChecked(MenuItem::mnuArcade));
+    EXPECT_EQ(s.PlayerTurn, !player);
 }
 
-// Plays a game from the variant's menu command to the question that ends it, answered No.
-// Returns the number of moves; the question tells who won.
-int PlayOut(Table& t, bool classic, bool greedy) {
-    classic ? t.game.mnuClassic_Click() : t.game.mnuCenture_Click();
+// Plays from the variant's menu command to the question answered No. Returns the number of
+// picks; the questions tell who won.
+int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
+    c.classic ? t.game.mnuClassic_Click() : t.game.mnuCenture_Click();
+    if (c.arcade) t.game.mnuArcade_Click();
     EXPECT_EQ(t.host.retained, t.s.Colors) << "the new game's picture";
-    EXPECT_EQ(t.s.ComputerMarks(classic ? 29 : 15, classic ? 0 : 15), Marked);
+    EXPECT_EQ(t.s.ComputerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
     int moves = 0;
+    bool newGameUnmoved = false;
+    t.host.answers = {c.yes};
     t.host.onQuestion = [&] {
         const bool playerWon = t.host.questions.back().first == "Do you want new games ?";
         EXPECT_GT(playerWon ? t.s.PlayerCount : t.s.ComputerCount, WinningCount);
         CheckMover(t, playerWon, moves);
+        const std::string title = playerWon ? "Yes..! Yor score = " : "No..! Yor score = ";
+        EXPECT_EQ(t.host.questions.back().second, title + std::to_string(t.s.Score));
+        bestScore = std::max(bestScore, t.s.Score);
+        // After Yes to the player's win the computer moves first in the new game; after Yes to
+        // its own win it hands the new game's first pick to the player.
+        t.host.onYield = nullptr;
+        newGameUnmoved = !playerWon;
+        // The clock ticks in the question's own event loop and must not move behind it.
+        if (c.arcade) t.game.Timer2_Timer();
     };
     while (!t.game.Ended() && ++moves < 300) {
+        if (c.arcade && moves % 5 == 0) {
+            t.game.sPicture9_Click(t.s.ComputerColor - FirstColour);
+            ++beeps;
+            EXPECT_TRUE(t.s.PlayerTurn) << "the computer's colour refused, move " << moves;
+            EXPECT_FALSE(t.host.IsTimerEnabled(Timer::Timer2)) << "a pick stops the clock";
+        }
         // The computer's turn yields after its evaluation, before it touches the board.
         t.host.onYield = [&] { CheckMover(t, true, moves); };
-        t.game.sPicture9_Click(testing::ScriptedPick(t.s, greedy) - FirstColour);
-        if (!t.game.Ended()) CheckMover(t, false, moves);
+        t.game.sPicture9_Click(testing::ScriptedPick(t.s, c.greedy) - FirstColour);
+        if (t.game.Ended()) break;
+        if (std::exchange(newGameUnmoved, false))
+            EXPECT_TRUE(t.s.PlayerTurn) << "the new game's first pick, move " << moves;
+        else
+            CheckMover(t, false, moves);
+        if (c.arcade && moves % 3 == 0) {  // the player is slow: the computer moves again
+            const int colour = t.s.ComputerColor;
+            t.game.Timer2_Timer(), ++beeps;
+            if (t.game.Ended()) break;
+            EXPECT_NE(t.s.ComputerColor, colour) << "the tick's move, move " << moves;
+            CheckMover(t, false, moves);
+        }
     }
     return moves;
 }
 
-TEST(WholeGame, EachSideWinsAndBothVariantsEnd) {
-    const struct {
-        bool classic, greedy;
-        std::uint64_t seed;
-        bool playerWins;
-        // A file call that fails: the save is lost, and reported with the system's reason.
-        std::string testing::FakeHost::*failing = nullptr;
-    } cases[] = {{true, true, 1, true},
-                 {true, false, 2, false},
-                 {false, true, 1, false},
-                 {true, true, 1, true, &testing::FakeHost::readError},
-                 {true, true, 1, true, &testing::FakeHost::replaceError}};
+TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
+    const Case cases[] = {
+        {.name = "a greedy player wins a Classic game", .classic = true, .playerWinsLast = true},
+        {.name = "a meek player loses a Classic game", .classic = true, .greedy = false, .seed = 2},
+        {.name = "the computer wins a centre game", .classic = false},
+        {.name = "a slow Arcade player who picks the computer's colour", .seed = 3, .arcade = true},
+        {.name = "a win answered Yes, then a second game", .playerWinsLast = true, .yes = true},
+        {.name = "a loss answered Yes, then a second game", .classic = false, .yes = true},
+        {.name = "a file that cannot be read or saved", .playerWinsLast = true, .fileFails = true}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
+        SCOPED_TRACE(c.name);
         Table t(c.seed);
-        if (c.failing) t.host.*c.failing = "Permission denied";
-        const int moves = PlayOut(t, c.classic, c.greedy);
-        ASSERT_EQ(t.host.questions.size(), 1u) << "no end after " << moves << " moves";
-        EXPECT_EQ(t.host.questions[0].first == "Do you want new games ?", c.playerWins);
+        if (c.fileFails) t.host.fileError = "Permission denied";
+        int beeps = 0, bestScore = 0;
+        const int moves = PlayOut(t, c, beeps, bestScore);
+        ASSERT_EQ(t.host.questions.size(), c.yes ? 2u : 1u) << moves << " moves";
+        EXPECT_EQ(t.host.questions.back().first == "Do you want new games ?", c.playerWinsLast);
         EXPECT_TRUE(t.game.Ended());
-        EXPECT_EQ(t.s.PlayerMoves, moves);
-        // The finished game's score is the variant's record once it beats the empty file.
+        EXPECT_EQ(t.s.PlayerMoves, moves) << "a refused pick is no move; a new game counts on";
+        EXPECT_EQ(t.host.beeps, beeps) << "a beep for each tick and each refused pick";
+        EXPECT_EQ(t.host.timerRestarts, 0) << "a running clock keeps its schedule";
+        // The best score of the session is the variant's record once it beats the empty file.
         const float stored =
             ReadRecord(t.host.files["res"], c.classic ? ClassicRecord : CentreRecord);
-        EXPECT_EQ(stored, t.s.Score > 0 && !c.failing ? static_cast<float>(t.s.Score) : 0.0f);
+        EXPECT_EQ(stored, bestScore > 0 && !c.fileFails ? static_cast<float>(bestScore) : 0.0f);
         const std::string lost = "The high score could not be saved in the file \"res\": ";
         EXPECT_EQ(t.host.warnings,
-                  std::vector<std::string>(c.failing ? 1 : 0, lost + "Permission denied"));
+                  std::vector<std::string>(c.fileFails ? 1 : 0, lost + "Permission denied"));
     }
 }
 

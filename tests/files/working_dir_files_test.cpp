@@ -176,6 +176,21 @@ TEST_F(InAFolder, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(Entries("."), Names{"res"});
 }
 
+// A file the player cannot read is never written: a save could not keep the other record in it.
+// Root reads any file, so as root the check runs as nobody, in a folder open to all.
+TEST_F(InAFolder, AFileThatCannotBeReadIsNeverWritten) {
+    Write("res", Old);
+    ::chmod("res", 0222);
+    ::chmod(".", 0777);
+    EXPECT_TRUE(InChild([] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
+        return WorkingDirFiles::Read("res", 20).error == "Permission denied" &&
+               Save("res", New) == "Permission denied";
+    }));
+    ::chmod("res", 0600);
+    EXPECT_EQ(Contents("res"), Old);
+}
+
 // Two copies of the game saving into one folder, each only a record above the stored one, and
 // each slow between its re-read and its rename: the stored record only ever rises.
 TEST_F(InAFolder, TwoCopiesNeverLowerEachOthersRecord) {
