@@ -1,6 +1,6 @@
 // The turns and commands where whole games do not reach: the computer's choice and its history
-// of leaders, the corner release, the opening, a win at one cell past half, a move nested at the
-// yield, Exit there, and the Line and New score options.
+// of leaders, the corner release, a move nested at the yield, Exit there, and the Line and New
+// score options.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -81,36 +81,6 @@ TEST(ComputerTurn, FreesTheCornerBlockInTheFirstFiveTurnsOfEveryGame) {
             turn == 0 ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
             EXPECT_EQ(marked(28, 1), turn == 0 || turn == 6);
             EXPECT_EQ(marked(28, 0) || marked(29, 0) || marked(29, 1), turn == 6);
-        }
-    }
-}
-
-// The opening grows the computer's start region in its own sweep order, where a step down the
-// right edge costs no sweep: all 25 cells of colour 10 below the corner join it.
-TEST(ComputerOpening, GrowsInTheComputersSweepOrder) {
-    Grid edge;
-    for (int y = 0; y <= 25; ++y)
-        edge(29, y) = 10;
-    Table t;
-    t.Position(edge, Grid{}, Block(29, 0, 29, 0), 0, 0);
-    t.game.cmdOppoStart_Click();
-    EXPECT_EQ(CountMarks(t.s.ComputerMarks), 26);
-}
-
-// A side wins with more than half the board: a move to 450 cells plays on, one to 451 asks.
-TEST(EndOfGame, OneCellPastHalfTheBoardWins) {
-    for (bool player : {true, false}) {
-        for (bool oneMore : {false, true}) {
-            SCOPED_TRACE(std::string(player ? "the player" : "the computer") + " reaching " +
-                         (oneMore ? "451" : "450"));
-            Table t;
-            Grid colours;  // the mover holds the left half, which one cell of colour 11 may touch
-            if (oneMore) colours(15, 0) = 11;
-            const Grid half = Block(0, 0, 14, 29), corner = Block(29, 29, 29, 29);
-            t.Position(colours, player ? half : corner, player ? corner : half, 12, 13);
-            player ? t.game.sPicture9_Click(11 - FirstColour) : t.game.ComputerTurn();
-            EXPECT_EQ(player ? t.s.PlayerCount : t.s.ComputerCount, oneMore ? 451 : 450);
-            EXPECT_EQ(t.host.questions.size(), oneMore ? 1u : 0u);
         }
     }
 }

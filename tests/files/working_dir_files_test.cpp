@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -191,32 +193,18 @@ TEST_F(InAFolder, AFileThatCannotBeReadIsNeverWritten) {
     EXPECT_EQ(Contents("res"), Old);
 }
 
-// Two copies of the game saving into one folder, each only a record above the stored one, and
-// each slow between its re-read and its rename: the stored record only ever rises.
-TEST_F(InAFolder, TwoCopiesNeverLowerEachOthersRecord) {
-    auto copy = [](unsigned char first) {
-        return [first] {
-            bool rising = true;
-            for (unsigned char value = first, mine = 0; value < 100; value += 2) {
-                rising &= WorkingDirFiles::Update("res", 20, [&](auto now) {
-                              rising &= now.empty() || now[0] >= mine;
-                              std::this_thread::sleep_for(std::chrono::microseconds(300));
-                              using Bytes = std::vector<unsigned char>;
-                              return now.empty() || value > now[0]
-                                         ? std::optional(Bytes(20, mine = value))
-                                         : std::nullopt;
-                          }) == "";
-                std::this_thread::sleep_for(std::chrono::milliseconds(3));  // a game between
-            }
-            return rising;
-        };
-    };
-    bool other = false;
-    std::thread second([&] { other = InChild(copy(2)); });
-    EXPECT_TRUE(InChild(copy(1)));
-    second.join();
-    EXPECT_TRUE(other);
-    EXPECT_EQ(Contents("res"), std::string(20, 99));
+// While another copy of the game holds the folder's lock, a save waits and then gives up with
+// the reason, leaving the file as it was.
+TEST_F(InAFolder, ASaveWaitsForTheLockAnotherCopyHolds) {
+    Write("res", Old);
+    const int folder = ::open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+    EXPECT_TRUE(InChild([] {  // a lock of its own, as another process would take it
+        return Save("res", New) ==
+               "another copy of the game was saving its score in the same folder";
+    }));
+    ::close(folder);
+    EXPECT_EQ(Contents("res"), Old);
 }
 
 // A save killed at any of 200 moments leaves the old or the new file whole, and the next save

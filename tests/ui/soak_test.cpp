@@ -1,7 +1,7 @@
 // Long random play on the real window, offscreen: picker clicks, Space on the buttons, every
 // menu command that keeps the program running, minimising, timer ticks, and events waiting at a
 // computer turn's yield. The board is checked right after every move of either side and between
-// events. DYELAND_SOAK_SEED replays a run, DYELAND_SOAK_EVENTS scales it.
+// events. The seed is fixed; DYELAND_SOAK_SEED picks another, DYELAND_SOAK_EVENTS scales the run.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -66,7 +66,8 @@ private:
 };
 
 TEST(Soak, RandomPlayKeepsEveryInvariant) {
-    const std::uint64_t seed = EnvNumber("DYELAND_SOAK_SEED", std::random_device{}());
+    // A fixed seed, so CI runs the same soak every time; DYELAND_SOAK_SEED tries others.
+    const std::uint64_t seed = EnvNumber("DYELAND_SOAK_SEED", 20261206);
     const auto events = EnvNumber("DYELAND_SOAK_EVENTS", 100000);
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
