@@ -71,15 +71,6 @@ TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
     each(shot(), [&](int x, int y) {
         return (device.contains(x, y) ? picture->RetainedImage() : before).pixel(x, y);
     });
-
-    form.host().SetAutoRedraw(true);
-    form.host().DrawSolidBox(0, 0, 200, 200, 12);
-    EXPECT_EQ(shot().pixel(edge(3000), edge(3100)), Black) << "retained drawing";
-    form.host().SetAutoRedraw(false);
-    fill(false);
-    QWindowStateChangeEvent restored(Qt::WindowMinimized);
-    QCoreApplication::sendEvent(&form, &restored);
-    EXPECT_EQ(shot().pixel(edge(3000), edge(3100)), Black) << "restored";
 }
 
 // The winning pick is drawn on the screen only, and the screen shows it behind the question.

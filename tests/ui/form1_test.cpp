@@ -5,12 +5,8 @@
 
 #include <qtestspontaneevent.h>
 #include <QAbstractButton>
-#include <QAction>
-#include <QLabel>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 #include <atomic>
 
@@ -20,9 +16,6 @@
 #include "window_test_support.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
-#include "windows/GameMessageBox.h"
-#include "windows/HelpWindow.h"
-#include "windows/frmAbout.h"
 
 namespace dyeland::test {
 namespace {
@@ -73,39 +66,18 @@ TEST(EventSound, WithoutSoundTheXBellStandsInAndOneLineSaysWhy) {
     }
 }
 
-// Event sounds switched off on the desktop stay off: no X bell in their place. The second bell
-// posts a mark behind whatever the first posted, so the first has run when the mark has.
+// Event sounds switched off on the desktop stay off: no X bell in their place. The sound
+// thread plays its bells in turn, so once the second plays, whatever the first posted waits.
 TEST(EventSound, SoundsSwitchedOffOnTheDesktopGetNoXBell) {
     xBells = plays = 0;
-    std::atomic<bool> marked = false;
-    EventSound sound(
-        [&] {
-            return EventSound::Player([&](auto) {
-                if (++plays == 2) QMetaObject::invokeMethod(qApp, [&] { marked = true; });
-                return -16;  // CA_ERROR_DISABLED
-            });
-        },
-        [] { ++xBells; });
-    sound.Bell();
-    ASSERT_TRUE(QTest::qWaitFor([] { return plays == 1; }));
-    sound.Bell();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return marked.load(); }));
-    EXPECT_EQ(xBells, 0);
-}
-
-// A box has its final size when it shows. Resized while the window manager was still placing
-// it, it sent the manager a place Qt had not learnt yet, and openbox put its title off the screen.
-TEST(Form1, AMessageBoxKeepsTheSizeItShowsWith) {
-    GameMessageBox box(QMessageBox::Critical, "Yes..! Yor score = 80", "Do you want new games ?",
-                       QMessageBox::Yes | QMessageBox::No, nullptr);
-    box.show();
-    const int shown = box.width();
-    QSignalSpy resized(box.windowHandle(), &QWindow::widthChanged);
-    QEvent layout(QEvent::LayoutRequest);  // as after the window manager's first move
-    QCoreApplication::sendEvent(&box, &layout);
+    EventSound sound([] { return EventSound::Player([](auto) { return ++plays, -16; }); },
+                     [] { ++xBells; });  // -16: CA_ERROR_DISABLED
+    for (int bell = 1; bell <= 2; ++bell) {
+        sound.Bell();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return plays == bell; }));
+    }
     QCoreApplication::processEvents();
-    for (const QList<QVariant>& width : resized)
-        EXPECT_EQ(width[0].toInt(), shown);
+    EXPECT_EQ(xBells, 0);
 }
 
 // The second press of a double-click is no second pick.
@@ -116,18 +88,6 @@ TEST(Form1, TheSecondPressOfADoubleClickIsNoSecondPick) {
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
     EXPECT_EQ(form.game.state.PlayerMoves, 1);
-}
-
-// Help opens with its topics; it and the About box open once however often asked, About not
-// modal.
-TEST(Form1, HelpAndAboutOpenOnceEachAndAboutLetsThePlayerGoOn) {
-    Form1 form;
-    for (int twice = 0; twice < 2; ++twice)
-        form.ShowHelp(HelpWindow::ContentsPage), form.mnuAbout_Click();
-    EXPECT_TRUE(form.help()->findChild<QTextBrowser*>()->toPlainText().contains("Good to know"));
-    EXPECT_EQ(form.findChildren<HelpWindow*>().size() + form.findChildren<frmAbout*>().size(), 2);
-    EXPECT_FALSE(form.about()->isModal());
-    EXPECT_TRUE(Control<QLabel>(*form.about(), "Label4")->text().contains("MIT License"));
 }
 
 // Under a dark desktop palette the alert's text, the labels, the buttons and the logo's letters
