@@ -21,7 +21,7 @@ public:
     int timerRestarts = 0;  // a running timer switched on again, which restarts its interval
     bool autoRedraw = false;
     Grid shown, retained;  // each cell's last colour on the screen and in the retained image
-    int solidDraws = 0, outlines = 0, beeps = 0, endCalls = 0;
+    int solidDraws = 0, beeps = 0, endCalls = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
@@ -29,7 +29,7 @@ public:
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
     std::map<std::string, std::vector<unsigned char>> files;
-    std::string fileError, removeError;  // a non-empty text makes those calls fail
+    std::string fileError;  // a non-empty text makes the file calls fail
 
     void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
     bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
@@ -45,7 +45,7 @@ public:
         for (Grid* image : {&shown, autoRedraw ? &retained : &shown})
             (*image)(x1 / CellUnits, y1 / CellUnits) = static_cast<std::int16_t>(colour);
     }
-    void DrawOutlineBox(int, int, int, int, int) override { ++outlines; }
+    void DrawOutlineBox(int, int, int, int, int) override {}
     void FocusStepButton() override {}
     bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt, title);
@@ -78,8 +78,8 @@ public:
         return {};
     }
     std::string RemoveFile(std::string_view name, std::size_t) override {
-        if (removeError.empty()) files.erase(std::string(name));
-        return removeError;
+        files.erase(std::string(name));
+        return {};
     }
 };
 

@@ -61,7 +61,6 @@ TEST(GrowRegion, AgreesWithAShortestPathFormulationOnRandomBoards) {
         // The repaint gives every marked cell the colour, whatever it was before.
         const int count = PaintRegion(marks, colors, 3);
         ASSERT_TRUE(testing::AfterMove(marks, colors, 3, count)) << "round " << round;
-        ASSERT_EQ(std::count(colors.cells.begin(), colors.cells.end(), 3), count);
     }
 }
 

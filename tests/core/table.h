@@ -18,15 +18,6 @@ inline std::function<double()> SeededSource(std::uint64_t seed) {
     return [gen = std::mt19937_64(seed)]() mutable { return (gen() >> 11) * 0x1p-53; };
 }
 
-// Marks on every cell of the rectangle from (x1, y1) to (x2, y2), both included.
-inline Grid Block(int x1, int y1, int x2, int y2) {
-    Grid g;
-    for (int y = y1; y <= y2; ++y)
-        for (int x = x1; x <= x2; ++x)
-            g(x, y) = Marked;
-    return g;
-}
-
 // The board right after a side's move: the count is the number of the side's marks, every
 // marked cell shows its colour and every other cell one of 8 to 15, or 0 where a move before
 // the player's first pick painted black.
@@ -76,9 +67,6 @@ struct Table {
         s.ComputerColor = computerColour;
         s.OpeningMoves = 5;
     }
-
-    // A picker whose colour the computer does not hold.
-    int FreePicker() const { return s.ComputerColor == FirstColour ? 1 : 0; }
 };
 
 }  // namespace dyeland::testing

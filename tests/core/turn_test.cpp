@@ -1,6 +1,5 @@
 // The turns and commands where whole games do not reach: the computer's choice and its history
-// of leaders, the corner release, the opening, a win at one cell past half, a move nested at the
-// yield, Exit there, and the Line and New score options.
+// of leaders, the corner release, a move nested at the yield and Exit there.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,8 +9,14 @@
 namespace dyeland {
 namespace {
 
-using testing::Block;
 using testing::Table;
+
+// The computer's region in its corner, as a turn past the opening may find it.
+const Grid ComputerCorner = [] {
+    Grid marks;
+    marks(29, 0) = Marked;
+    return marks;
+}();
 
 // The computer rates each colour by a trial growth in its own sweep order, ties going to the
 // later colour. Best1 is the last leader and Best2 the leader it displaced; the computer plays
@@ -36,7 +41,7 @@ TEST(ComputerTurn, PlaysTheFirstChoiceThatNeitherSideHolds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Table t;
-        t.Position(c.board, Grid{}, Block(29, 0, 29, 0), c.player, c.computer);
+        t.Position(c.board, Grid{}, ComputerCorner, c.player, c.computer);
         t.host.randomSource = [r = 1.0]() mutable { return r -= 0.1; };  // 15, 14, 13, ...
         t.game.ComputerTurn();
         EXPECT_EQ(t.s.ComputerColor, c.chosen);
@@ -59,7 +64,7 @@ TEST(ComputerTurn, TheLeaderHistoryCarriesOverFromTurnToTurn) {
     for (const auto& turn : turns) {
         SCOPED_TRACE(turn.name);
         t.game.cmdStart_Click();
-        t.Position(turn.board, Grid{}, Block(29, 0, 29, 0), 0, 0);
+        t.Position(turn.board, Grid{}, ComputerCorner, 0, 0);
         t.game.ComputerTurn();
         EXPECT_EQ(t.host.captions[Caption::Label1], turn.label1);
         EXPECT_EQ(t.host.captions[Caption::Label2], turn.label2);
@@ -81,36 +86,6 @@ TEST(ComputerTurn, FreesTheCornerBlockInTheFirstFiveTurnsOfEveryGame) {
             turn == 0 ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
             EXPECT_EQ(marked(28, 1), turn == 0 || turn == 6);
             EXPECT_EQ(marked(28, 0) || marked(29, 0) || marked(29, 1), turn == 6);
-        }
-    }
-}
-
-// The opening grows the computer's start region in its own sweep order, where a step down the
-// right edge costs no sweep: all 25 cells of colour 10 below the corner join it.
-TEST(ComputerOpening, GrowsInTheComputersSweepOrder) {
-    Grid edge;
-    for (int y = 0; y <= 25; ++y)
-        edge(29, y) = 10;
-    Table t;
-    t.Position(edge, Grid{}, Block(29, 0, 29, 0), 0, 0);
-    t.game.cmdOppoStart_Click();
-    EXPECT_EQ(CountMarks(t.s.ComputerMarks), 26);
-}
-
-// A side wins with more than half the board: a move to 450 cells plays on, one to 451 asks.
-TEST(EndOfGame, OneCellPastHalfTheBoardWins) {
-    for (bool player : {true, false}) {
-        for (bool oneMore : {false, true}) {
-            SCOPED_TRACE(std::string(player ? "the player" : "the computer") + " reaching " +
-                         (oneMore ? "451" : "450"));
-            Table t;
-            Grid colours;  // the mover holds the left half, which one cell of colour 11 may touch
-            if (oneMore) colours(15, 0) = 11;
-            const Grid half = Block(0, 0, 14, 29), corner = Block(29, 29, 29, 29);
-            t.Position(colours, player ? half : corner, player ? corner : half, 12, 13);
-            player ? t.game.sPicture9_Click(11 - FirstColour) : t.game.ComputerTurn();
-            EXPECT_EQ(player ? t.s.PlayerCount : t.s.ComputerCount, oneMore ? 451 : 450);
-            EXPECT_EQ(t.host.questions.size(), oneMore ? 1u : 0u);
         }
     }
 }
@@ -139,41 +114,10 @@ TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
         t.host.onYield = [&] { t.game.mnuExit_Click(); };
         t.game.sPicture9_Click(2);
     };
-    t.game.sPicture9_Click(t.FreePicker());
+    t.game.sPicture9_Click(t.s.ComputerColor == FirstColour ? 1 : 0);
     EXPECT_EQ(t.host.solidDraws, 2 * CellCount) << "only the two player moves drew";
     EXPECT_EQ(t.s.ComputerMarks, computerBefore);
     EXPECT_EQ(t.host.endCalls, 1);
-}
-
-// Line switches the outlines and redraws all 900 cells at once; the game goes on as it was.
-TEST(MenuCommands, LineSwitchesTheOutlinesAndRedrawsTheBoardAtOnce) {
-    Table t;
-    t.host.checks[MenuItem::mnuLine] = true;  // as the window starts
-    t.game.cmdStart_Click();
-    const Grid colours = t.s.Colors;
-    for (bool outlined : {false, true}) {
-        SCOPED_TRACE(outlined ? "Line on" : "Line off");
-        t.host.shown.Fill(0);
-        t.host.outlines = 0;
-        t.game.mnuLine_Click();
-        EXPECT_EQ(t.host.IsChecked(MenuItem::mnuLine), outlined);
-        EXPECT_EQ(t.host.shown, colours);
-        EXPECT_EQ(t.host.outlines, outlined ? CellCount : 0);
-    }
-}
-
-// New score asks first; a file that Yes cannot clear is reported with the system's reason, and
-// the new game comes all the same.
-TEST(MenuCommands, NewScoreThatCannotClearTheFileSaysWhyAndDealsAllTheSame) {
-    Table t;
-    t.host.removeError = "Permission denied";
-    t.host.answers = {true};
-    t.game.mnuScor_Click();
-    ASSERT_EQ(t.host.questions.size(), 1u);
-    EXPECT_EQ(t.host.questions[0].first, "Do you want to kill file resultates ?");
-    EXPECT_EQ(t.host.warnings, std::vector<std::string>{"The high scores could not be cleared in "
-                                                        "the file \"res\": Permission denied"});
-    EXPECT_EQ(t.host.captions[Caption::cmdStart], "New game");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The minimised alert: shown by a refresh tick while the main window is minimised, blinking by
-// its own timers in phases that start with the label visible, closing at the end of the phase
-// in which the window came back, and carrying its blink state over to the next alert.
+// its own timers in half-second phases that start with the label visible, closing at the end of
+// the phase in which the window came back, and carrying its blink state over to the next alert.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -14,34 +14,58 @@
 namespace dyeland::test {
 namespace {
 
-TEST(Alert, BlinksWhileMinimisedAndClosesAtThePhaseEndAfterARestore) {
+// A window with its alert, minimised or not, and the refresh tick that may show the alert.
+struct Alert : ::testing::Test {
     Form1 form;
     Form3* alert = form.alert();
     const QWidget* label = Control(*alert, "Label1");
-    form.showMinimized();
-    form.Timer1_Timer();
-    ASSERT_TRUE(alert->isVisible() && !label->isHidden());
-    // Managed, it would be transient for the hidden group leader, and KWin would minimise it too.
-    EXPECT_TRUE(alert->windowHandle()->flags().testFlag(Qt::X11BypassWindowManagerHint));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return label->isHidden(); }, 2000));
-    form.Timer1_Timer();
-    alert->Timer1_Timer();  // no second blink over the first
-    alert->BlinkPhaseEnded();
+    void Tick(bool minimised) {
+        minimised ? form.showMinimized() : form.showNormal();
+        form.Timer1_Timer();
+    }
+};
+
+// A refresh tick opens the alert while the window is minimised, and only then.
+TEST_F(Alert, OpensOnlyWhileTheWindowIsMinimised) {
+    Tick(false);
+    EXPECT_FALSE(alert->isVisible());
+    Tick(true);
+    EXPECT_TRUE(alert->isVisible());
+}
+
+// The label shows first, then each phase of half a second switches it.
+TEST_F(Alert, BlinksInHalfSecondPhasesFromAVisibleLabel) {
+    Tick(true);
     EXPECT_FALSE(label->isHidden());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label->isHidden(); }, 2000));
+    EXPECT_EQ(alert->PhaseTimer().interval(), 500);
+}
+
+// The window's state is read only at the end of a phase: after a restore the alert stays up
+// for the rest of it, then closes and stops blinking.
+TEST_F(Alert, ClosesAtTheEndOfThePhaseInWhichTheWindowCameBack) {
+    Tick(true);
+    alert->Timer1_Timer();
     form.showNormal();
-    EXPECT_TRUE(alert->isVisible()) << "the state is checked only at the end of a phase";
+    EXPECT_TRUE(alert->isVisible());
     alert->BlinkPhaseEnded();
     EXPECT_FALSE(alert->isVisible() || alert->PhaseTimer().isActive());
+}
 
-    // Closed with the label hidden, the blink goes on by showing it: two phases visible.
-    form.showMinimized();
-    form.Timer1_Timer();
+// Closed with the label hidden, the next alert goes on by showing it: two phases visible.
+TEST_F(Alert, ANewAlertGoesOnBlinkingWhereTheLastStopped) {
+    Tick(true);
     alert->Timer1_Timer();
-    EXPECT_FALSE(label->isHidden());
+    alert->BlinkPhaseEnded(), alert->BlinkPhaseEnded();
+    form.showNormal();
     alert->BlinkPhaseEnded();
-    EXPECT_FALSE(label->isHidden());
-    alert->BlinkPhaseEnded();
-    EXPECT_TRUE(label->isHidden());
+    ASSERT_TRUE(label->isHidden() && !alert->isVisible());
+    Tick(true);
+    alert->Timer1_Timer();
+    for (const bool hidden : {false, false, true}) {
+        EXPECT_EQ(label->isHidden(), hidden);
+        alert->BlinkPhaseEnded();
+    }
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
-// The board box: cells and grid lines on whole device pixels, and the retained image that
-// AutoRedraw selects against what only reached the screen. CTest runs it once more on a screen
+// The board box: cells and grid lines on whole device pixels, the retained image that
+// AutoRedraw selects against what only reached the screen, and what the screen shows after the
+// game's moves drawn straight to it. CTest runs it once more on a screen
 // scaled by two.
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <set>
 
@@ -15,6 +19,11 @@ namespace dyeland::test {
 namespace {
 
 constexpr QRgb Black = 0xFF000000, Red = 0xFFFF0000;
+
+// The offscreen screen is too small for the doubled window: there the box is painted anew.
+QImage Shot(BoardPicture& picture) {
+    return picture.devicePixelRatioF() == 1 ? OnScreen(picture) : picture.grab().toImage();
+}
 
 // Each line is one device pixel on a cell's first pixel; without lines a board of one colour is
 // one flat area up to its right and bottom edge, with no line left from before.
@@ -31,8 +40,7 @@ TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
     // Device pixel of a board coordinate: the 2-pixel border, then one rounding from the drawing
     // area's corner, which lies at -200.
     auto edge = [dpr](int units) { return 2 * dpr + int(std::lround((units + 200) * dpr / 15.0)); };
-    // The offscreen screen is too small for the doubled window: there it is painted anew.
-    auto shot = [&] { return dpr == 1 ? OnScreen(*picture) : picture->grab().toImage(); };
+    auto shot = [&] { return Shot(*picture); };
     form.game.state.Colors.Fill(12);
     auto fill = [&](bool grid) {
         form.game.state.ShowGrid = grid, form.game.DrawBoard();
@@ -63,15 +71,54 @@ TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
     each(shot(), [&](int x, int y) {
         return (device.contains(x, y) ? picture->RetainedImage() : before).pixel(x, y);
     });
+}
 
-    form.host().SetAutoRedraw(true);
-    form.host().DrawSolidBox(0, 0, 200, 200, 12);
-    EXPECT_EQ(shot().pixel(edge(3000), edge(3100)), Black) << "retained drawing";
-    form.host().SetAutoRedraw(false);
-    fill(false);
+// The winning pick is drawn on the screen only, and the screen shows it behind the question.
+TEST(Board, TheWinningPickShowsBehindTheQuestion) {
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
+    form.game.cmdStart_Click();
+    GameState& s = form.game.state;
+    const int pick = s.ComputerColor == FirstColour ? FirstColour + 1 : FirstColour;
+    for (int i = 0; i < CellCount; ++i)
+        if (s.ComputerMarks.cells[i] != Marked) s.Colors.cells[i] = static_cast<std::int16_t>(pick);
+    int wrong = -1;
+    QTimer::singleShot(0, [&] {
+        const QImage shot = Shot(*picture);
+        wrong = 0;
+        for (int y = 0; y < BoardSide; ++y)
+            for (int x = 0; x < BoardSide; ++x)
+                wrong += shot.pixel(picture->Edge(x * CellUnits + 100),
+                                    picture->Edge(y * CellUnits + 100)) !=
+                         (PaletteRgb(s.Colors(x, y)) | Black);
+        qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+            ->button(QMessageBox::Yes)
+            ->click();
+    });
+    form.game.sPicture9_Click(pick - FirstColour);
+    EXPECT_EQ(wrong, 0) << "cells not showing their colour";
+}
+
+// A refused pick leaves the drawing on the screen only: Line then takes the outlines off the
+// screen at once, and a repaint from the retained image brings them back.
+TEST(Board, LineAfterARefusedPickReachesTheScreenOnly) {
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
+    auto outlined = [&] {
+        return Shot(*picture).pixel(picture->Edge(3000), picture->Edge(3100)) == Black;
+    };
+    form.game.cmdStart_Click();
+    form.game.sPicture9_Click(form.game.state.ComputerColor - FirstColour);
+    ASSERT_TRUE(outlined());
+    form.game.mnuLine_Click();
+    EXPECT_FALSE(outlined());
     QWindowStateChangeEvent restored(Qt::WindowMinimized);
     QCoreApplication::sendEvent(&form, &restored);
-    EXPECT_EQ(shot().pixel(edge(3000), edge(3100)), Black) << "restored";
+    EXPECT_TRUE(outlined());
 }
 
 }  // namespace
