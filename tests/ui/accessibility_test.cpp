@@ -71,6 +71,31 @@ TEST(ScreenReader, NoPressGetsPastAnOpenQuestion) {
     EXPECT_EQ(s.PlayerMoves, moves);
 }
 
+// The keys move the focus a screen reader follows over the cells, and each cell names its place.
+TEST(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
+    Form1 form;
+    auto* board = Control<BoardPicture>(form, "Picture1");
+    const int steps[][3] = {{Qt::Key_Left, 30, 1}, {Qt::Key_Right, 30, 2},   {Qt::Key_Up, 29, 2},
+                            {Qt::Key_End, 29, 30}, {Qt::Key_PageUp, 1, 30},  {Qt::Key_Home, 1, 1},
+                            {Qt::Key_Down, 2, 1},  {Qt::Key_PageDown, 30, 1}};  // row, column
+    for (const auto& [key, row, column] : steps) {
+        QTest::keyClick(board, Qt::Key(key));
+        const int at = board->CellCursor.y() * 30 + board->CellCursor.x();
+        const QString name =
+            QAccessible::queryAccessibleInterface(board)->child(at)->text(QAccessible::Name);
+        EXPECT_TRUE(name.endsWith(QString(", row %1 column %2").arg(row).arg(column))) << key;
+    }
+}
+
+// The question at the end of a game comes with who won and both final counts.
+TEST(ScreenReader, TheEndSaysWhoWonAndTheFinalCounts) {
+    Form1 form;  // before a deal each region is its start cell
+    form.game.state.PlayerCount = WinningCount + 1;
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_N); });
+    form.host().AskYesNo("Do you want new games ?", "Yes..! Yor score = 1");
+    EXPECT_EQ(LastNews(form), "You won. You 1, computer 1.");
+}
+
 // A new game, a move, a refusal and a full board are each told once.
 TEST(ScreenReader, EveryTurnIsToldInOneNotification) {
     Form1 form;

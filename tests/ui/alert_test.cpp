@@ -33,6 +33,13 @@ TEST_F(Alert, OpensOnlyWhileTheWindowIsMinimised) {
     EXPECT_TRUE(alert->isVisible());
 }
 
+// Managed, the alert would be transient for the hidden group leader, and KWin would minimise
+// it along with the game.
+TEST_F(Alert, IsNoWindowTheWindowManagerCouldMinimise) {
+    Tick(true);
+    EXPECT_TRUE(alert->windowHandle()->flags().testFlag(Qt::X11BypassWindowManagerHint));
+}
+
 // The label shows first, then each phase of half a second switches it.
 TEST_F(Alert, BlinksInHalfSecondPhasesFromAVisibleLabel) {
     Tick(true);
