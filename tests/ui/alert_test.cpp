@@ -1,6 +1,6 @@
 // The minimised alert: shown by a refresh tick while the main window is minimised, blinking by
-// its own timers in half-second phases that start with the label visible, closing at the end of
-// the phase in which the window came back, and carrying its blink state over to the next alert.
+// its own timers in half-second phases that start with the label visible, and closing at the end
+// of the phase in which the window came back.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -57,22 +57,6 @@ TEST_F(Alert, ClosesAtTheEndOfThePhaseInWhichTheWindowCameBack) {
     EXPECT_TRUE(alert->isVisible());
     alert->BlinkPhaseEnded();
     EXPECT_FALSE(alert->isVisible() || alert->PhaseTimer().isActive());
-}
-
-// Closed with the label hidden, the next alert goes on by showing it: two phases visible.
-TEST_F(Alert, ANewAlertGoesOnBlinkingWhereTheLastStopped) {
-    Tick(true);
-    alert->Timer1_Timer();
-    alert->BlinkPhaseEnded(), alert->BlinkPhaseEnded();
-    form.showNormal();
-    alert->BlinkPhaseEnded();
-    ASSERT_TRUE(label->isHidden() && !alert->isVisible());
-    Tick(true);
-    alert->Timer1_Timer();
-    for (const bool hidden : {false, false, true}) {
-        EXPECT_EQ(label->isHidden(), hidden);
-        alert->BlinkPhaseEnded();
-    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The main window's own behaviour: windows kept on screen, the display platform, the beep's
-// fallback, a double-click on a picker, Help and About, texts under a dark palette, the Yes/No
-// question and the end of the program.
+// fallback, a double-click on a picker, texts under a dark palette, the Yes/No question and the
+// end of the program.
 #include <gtest/gtest.h>
 
 #include <qtestspontaneevent.h>
