@@ -86,9 +86,10 @@ struct Target {
     bool linked = false;  // reached through at least one link
 };
 
-// The kernel's rule for links in shared folders, applied to the links followed here by hand: in
-// a folder others can write to, a link is trusted only when the player or the folder's owner
-// made it. Otherwise anyone sharing /tmp could point the player's "res" at the player's files.
+// The kernel's rule for links in sticky shared folders, applied to the links followed here by
+// hand and to every folder others can write to, sticky or not: there a link is trusted only when
+// the player or the folder's owner made it. Otherwise anyone sharing /tmp could point the
+// player's "res" at the player's files.
 bool Planted(int folder, const struct stat& link) {
     struct stat info {};
     if (::fstat(folder, &info) != 0) return true;
@@ -96,8 +97,10 @@ bool Planted(int folder, const struct stat& link) {
     return shared && link.st_uid != ::geteuid() && link.st_uid != info.st_uid;
 }
 
-std::string Resolve(std::string_view name, Target& target) {
-    target.folder = Descriptor(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+// access is O_RDONLY where the folder is to be locked and synced, else O_PATH, which needs no
+// right to list the folder.
+std::string Resolve(std::string_view name, Target& target, int access) {
+    target.folder = Descriptor(::open(".", access | O_DIRECTORY | O_CLOEXEC));
     if (target.folder.get() < 0) return Reason(errno);
     target.name = std::string(name);
     for (int links = 0;; ++links) {
@@ -119,7 +122,7 @@ std::string Resolve(std::string_view name, Target& target) {
         if (auto slash = link.rfind('/'); slash != std::string::npos) {
             const std::string folder = slash == 0 ? "/" : link.substr(0, slash);
             Descriptor next(
-                ::openat(target.folder.get(), folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+                ::openat(target.folder.get(), folder.c_str(), access | O_DIRECTORY | O_CLOEXEC));
             if (next.get() < 0) return errno == ENOENT ? DanglingLink : Reason(errno);
             target.folder = std::move(next);
             link.erase(0, slash + 1);
@@ -192,7 +195,7 @@ FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) 
     // Opening a FIFO or a device for reading can block or have side effects, so the name is
     // resolved first and only a regular file is ever opened.
     Target target;
-    if (std::string error = Resolve(name, target); !error.empty()) return {{}, error};
+    if (std::string error = Resolve(name, target, O_PATH); !error.empty()) return {{}, error};
     // O_NONBLOCK keeps a FIFO swapped in after the check from hanging the game.
     const int flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
     Descriptor fd(::openat(target.folder.get(), target.name.c_str(), flags));
@@ -213,7 +216,7 @@ FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) 
 std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
                                     const Host::FileChange& change) {
     Target target;
-    if (std::string error = Resolve(name, target); !error.empty()) return error;
+    if (std::string error = Resolve(name, target, O_RDONLY); !error.empty()) return error;
     if (std::string error = LockFolder(target.folder.get()); !error.empty()) return error;
 
     // Read again under the lock: what is decided on is what gets replaced.
@@ -240,10 +243,10 @@ std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
 
 std::string WorkingDirFiles::Remove(std::string_view name, std::size_t maxBytes) {
     Target target;
-    const std::string error = Resolve(name, target);
+    const std::string error = Resolve(name, target, O_PATH);
     // A link is the player's set-up and stays: the file it names is emptied the way a save
     // writes it, under the same rules, or nothing is touched.
-    if (target.linked) {
+    if (target.linked || target.folder.get() < 0) {
         if (!error.empty()) return error;
         return Update(name, maxBytes, [](auto) { return std::vector<unsigned char>(); });
     }

@@ -71,7 +71,8 @@ public:
     virtual std::string UpdateFile(std::string_view name, std::size_t maxBytes,
                                    const FileChange& change) = 0;
     // Removes the file; a file that does not exist is not an error. A link stays: the file it
-    // names is emptied instead, as UpdateFile would write it. Returns "" or the reason.
+    // names is emptied instead, as UpdateFile would write it, and a link to nothing is refused
+    // as a save refuses it. Returns "" or the reason.
     virtual std::string RemoveFile(std::string_view name, std::size_t maxBytes) = 0;
 };
 

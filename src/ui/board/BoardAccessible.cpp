@@ -1,7 +1,7 @@
 // The board box as a table for assistive technology and the words the pickers add to their
-// names. Everything is read from the game's state when a screen reader asks for it, so a move
-// costs nothing more while none is listening; the 900 cells are built only as they are asked
-// for, and only those the reader already holds are told of changes.
+// names. Everything is read from the game's state when a screen reader asks for it; the 900
+// cells are built only as they are asked for, and only those the reader already holds are told
+// of changes. The news of each turn is put in words on every move, listened to or not.
 #include "board/BoardAccessible.h"
 
 #include <QAccessible>

@@ -136,14 +136,17 @@ void EventSound::Bell() {
     }).detach();
 }
 
+// A sound system that cannot be opened gives a player that fails with the reason it could not.
 EventSound::Player EventSound::OpenCanberra() {
     const Canberra* c = LoadCanberra();
+    if (!c) return {};
+    auto failing = [](int error) { return Player([error](const char*) { return error; }); };
     ca_context* context = nullptr;
-    if (!c || c->create(&context) != CA_SUCCESS) return {};
+    if (const int error = c->create(&context); error != CA_SUCCESS) return failing(error);
     std::shared_ptr<ca_context> owner(context, c->destroy);
     c->changeProps(context, CA_PROP_APPLICATION_NAME, "Dyeland", CA_PROP_APPLICATION_ID,
                    "org.dyeland.Dyeland", nullptr);
-    if (c->open(context) != CA_SUCCESS) return {};
+    if (const int error = c->open(context); error != CA_SUCCESS) return failing(error);
     QuietenAlsa();
     return [c, owner](const char* eventId) {
         return c->play(owner.get(), 0, CA_PROP_EVENT_ID, eventId, nullptr);
