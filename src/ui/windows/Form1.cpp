@@ -29,10 +29,6 @@ constexpr Qt::WindowFlags MainWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The header labels' own font. Where "MS Sans Serif" is missing the style hint picks the
 // desktop's sans-serif instead of whatever font happens to come first.
 QFont HeaderFont() {
@@ -97,7 +93,7 @@ Form1::Form1(std::unique_ptr<WindowHost> own, WindowHost* given)
       host_(given ? *given : *ownHost_),
       game(host_) {
     setObjectName("Form1");
-    setWindowTitle(FromUtf8(AppTitle));
+    setWindowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
     setWindowIcon(WindowIcon());
     setPalette(ClassicPalette());
 
