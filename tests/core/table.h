@@ -57,12 +57,12 @@ struct Table {
         game.Form_Load();
     }
 
-    // A game under way past the first five computer turns, without the deal and the opening.
-    void Position(const Grid& colors, const Grid& playerMarks, const Grid& computerMarks,
-                  int playerColour, int computerColour) {
+    // A game under way past the first five computer turns, without the deal and the opening: the
+    // player's region empty, the computer's its corner cell.
+    void Position(const Grid& colors, int playerColour, int computerColour) {
         s.Colors = colors;
-        s.PlayerMarks = playerMarks;
-        s.ComputerMarks = computerMarks;
+        s.PlayerMarks = s.ComputerMarks = Grid{};
+        s.ComputerMarks(29, 0) = Marked;
         s.PlayerColor = static_cast<std::int16_t>(playerColour);
         s.ComputerColor = computerColour;
         s.OpeningMoves = 5;

@@ -11,13 +11,6 @@ namespace {
 
 using testing::Table;
 
-// The computer's region in its corner, as a turn past the opening may find it.
-const Grid ComputerCorner = [] {
-    Grid marks;
-    marks(29, 0) = Marked;
-    return marks;
-}();
-
 // The computer rates each colour by a trial growth in its own sweep order, ties going to the
 // later colour. Best1 is the last leader and Best2 the leader it displaced; the computer plays
 // the first of Best1, Best2, colour 15 and then random colours that neither side holds.
@@ -41,7 +34,7 @@ TEST(ComputerTurn, PlaysTheFirstChoiceThatNeitherSideHolds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Table t;
-        t.Position(c.board, Grid{}, ComputerCorner, c.player, c.computer);
+        t.Position(c.board, c.player, c.computer);
         t.host.randomSource = [r = 1.0]() mutable { return r -= 0.1; };  // 15, 14, 13, ...
         t.game.ComputerTurn();
         EXPECT_EQ(t.s.ComputerColor, c.chosen);
@@ -64,7 +57,7 @@ TEST(ComputerTurn, TheLeaderHistoryCarriesOverFromTurnToTurn) {
     for (const auto& turn : turns) {
         SCOPED_TRACE(turn.name);
         t.game.cmdStart_Click();
-        t.Position(turn.board, Grid{}, ComputerCorner, 0, 0);
+        t.Position(turn.board, 0, 0);
         t.game.ComputerTurn();
         EXPECT_EQ(t.host.captions[Caption::Label1], turn.label1);
         EXPECT_EQ(t.host.captions[Caption::Label2], turn.label2);

@@ -13,6 +13,7 @@
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
 #include "game/board.h"
+#include "table.h"
 #include "window_test_support.h"
 #include "windows/Form1.h"
 
@@ -38,11 +39,15 @@ void Press(const Form1& form, int colour) {
     Picker(form, colour)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
+// A window the screen reader reads, and the game it shows.
+struct ScreenReader : ::testing::Test {
+    Form1 form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};  // one deal every run
+    GameState& s = form.game.state;
+};
+
 // Each picker names the computer's colour as such and promises the gain its press then brings.
-TEST(ScreenReader, EachPickerSaysWhatItWouldGain) {
-    Form1 form;
+TEST_F(ScreenReader, EachPickerSaysWhatItWouldGain) {
     Control<QPushButton>(form, "cmdStart")->click();
-    const GameState& s = form.game.state;
     auto gain = [&](int colour) {  // "light red, gains 3 cells"
         return Picker(form, colour)->text(QAccessible::Name).section(' ', -2, -2).toInt();
     };
@@ -58,10 +63,8 @@ TEST(ScreenReader, EachPickerSaysWhatItWouldGain) {
 }
 
 // A press on a picker gets no move past an open question, which its default button answers No.
-TEST(ScreenReader, NoPressGetsPastAnOpenQuestion) {
-    Form1 form;
+TEST_F(ScreenReader, NoPressGetsPastAnOpenQuestion) {
     Control<QPushButton>(form, "cmdStart")->click();
-    const GameState& s = form.game.state;
     const int moves = s.PlayerMoves;
     QTimer::singleShot(0, [&] {
         Press(form, s.ComputerColor == 8 ? 9 : 8);
@@ -72,8 +75,7 @@ TEST(ScreenReader, NoPressGetsPastAnOpenQuestion) {
 }
 
 // The keys move the focus a screen reader follows over the cells, and each cell names its place.
-TEST(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
-    Form1 form;
+TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
     auto* board = Control<BoardPicture>(form, "Picture1");
     const int steps[][3] = {{Qt::Key_Left, 30, 1}, {Qt::Key_Right, 30, 2},   {Qt::Key_Up, 29, 2},
                             {Qt::Key_End, 29, 30}, {Qt::Key_PageUp, 1, 30},  {Qt::Key_Home, 1, 1},
@@ -88,20 +90,17 @@ TEST(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
 }
 
 // The question at the end of a game comes with who won and both final counts.
-TEST(ScreenReader, TheEndSaysWhoWonAndTheFinalCounts) {
-    Form1 form;  // before a deal each region is its start cell
-    form.game.state.PlayerCount = WinningCount + 1;
+TEST_F(ScreenReader, TheEndSaysWhoWonAndTheFinalCounts) {
+    s.PlayerCount = WinningCount + 1;  // before a deal each region is its start cell
     QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_N); });
     form.host().AskYesNo("Do you want new games ?", "Yes..! Yor score = 1");
     EXPECT_EQ(LastNews(form), "You won. You 1, computer 1.");
 }
 
 // A new game, a move, a refusal and a full board are each told once.
-TEST(ScreenReader, EveryTurnIsToldInOneNotification) {
-    Form1 form;
+TEST_F(ScreenReader, EveryTurnIsToldInOneNotification) {
     form.show();  // news waits for the focus
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    const GameState& s = form.game.state;
     Control<QPushButton>(form, "cmdStart")->click();
     EXPECT_EQ(Heard(form),
               News("New board dealt. The computer starts on %1. You %2, computer %3.", s));
@@ -111,7 +110,7 @@ TEST(ScreenReader, EveryTurnIsToldInOneNotification) {
     EXPECT_EQ(Heard(form).toLower(), ColourName(s.ComputerColor) + " is the computer's colour.");
 
     // A board full at 450 each ends no game, so the player must learn it another way.
-    form.game.state.PlayerCount = form.game.state.ComputerCount = 450;
+    s.PlayerCount = s.ComputerCount = 450;
     EXPECT_TRUE(MoveNews(s).endsWith("The board is full and drawn. New game starts another."));
 }
 

@@ -1,6 +1,6 @@
-// The minimised alert: shown by a refresh tick while the main window is minimised, blinking by
-// its own timers in half-second phases that start with the label visible, and closing at the end
-// of the phase in which the window came back.
+// The minimised alert: shown by a refresh tick while the main window is minimised, its text
+// drawn whole on its colour, blinking by its own timers in half-second phases that start with the
+// label visible, and closing at the end of the phase in which the window came back.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -18,7 +18,7 @@ namespace {
 struct Alert : ::testing::Test {
     Form1 form;
     Form3* alert = form.alert();
-    const QWidget* label = Control(*alert, "Label1");
+    QWidget* label = Control(*alert, "Label1");
     void Tick(bool minimised) {
         minimised ? form.showMinimized() : form.showNormal();
         form.Timer1_Timer();
@@ -46,6 +46,17 @@ TEST_F(Alert, BlinksInHalfSecondPhasesFromAVisibleLabel) {
     EXPECT_FALSE(label->isHidden());
     ASSERT_TRUE(QTest::qWaitFor([&] { return label->isHidden(); }, 2000));
     EXPECT_EQ(alert->PhaseTimer().interval(), 500);
+}
+
+// The text lies on the alert's own colour, and the mask that limits its repaint cuts none of it.
+TEST_F(Alert, ItsTextIsDrawnWholeOnTheAlertsColour) {
+    const QImage shown = alert->grab().toImage();
+    // The mask's corner lies off the glyphs; without a font the mask is a dot at the label's own.
+    const QPoint inMask =
+        label->mapTo(alert, (label->mask().boundingRect() & label->rect()).topLeft());
+    EXPECT_EQ(shown.pixel(inMask), shown.pixel(3, 1)) << "the text's own background";
+    label->clearMask();
+    EXPECT_EQ(alert->grab().toImage(), shown);
 }
 
 // The window's state is read only at the end of a phase: after a restore the alert stays up

@@ -1,7 +1,6 @@
 // The board box: cells and grid lines on whole device pixels, the retained image that
 // AutoRedraw selects against what only reached the screen, and what the screen shows after the
-// game's moves drawn straight to it. CTest runs it once more on a screen
-// scaled by two.
+// game's moves drawn straight to it. CTest runs it once more on a screen scaled by two.
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
@@ -12,6 +11,7 @@
 #include <set>
 
 #include "board/BoardPicture.h"
+#include "table.h"
 #include "window_test_support.h"
 #include "windows/Form1.h"
 
@@ -20,70 +20,78 @@ namespace {
 
 constexpr QRgb Black = 0xFF000000, Red = 0xFFFF0000;
 
-// The offscreen screen is too small for the doubled window: there the box is painted anew.
-QImage Shot(BoardPicture& picture) {
-    return picture.devicePixelRatioF() == 1 ? OnScreen(picture) : picture.grab().toImage();
-}
+// The window, shown and exposed: a late first expose would bring the retained image back over
+// the whole box in the middle of a test.
+struct Board : ::testing::Test {
+    Form1 form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};  // one deal every run
+    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
+    GameState& s = form.game.state;
+    int dpr = 1;
+    void SetUp() override {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        dpr = static_cast<int>(form.devicePixelRatioF());
+    }
+    // The offscreen screen is too small for the doubled window: there the box is painted anew.
+    QImage Shot() const {
+        return picture->devicePixelRatioF() == 1 ? OnScreen(*picture) : picture->grab().toImage();
+    }
+    // A board of one colour, drawn with or without lines.
+    QImage Fill(bool grid) {
+        s.Colors.Fill(12), s.ShowGrid = grid, form.game.DrawBoard();
+        return Shot();
+    }
+    // Every device pixel of the drawing area against want(x, y).
+    template <typename Want>
+    void Each(const QImage& image, Want want) const {
+        for (int y = Edge(0); y <= Edge(6000); ++y)
+            for (int x = Edge(0); x <= Edge(6000); ++x)
+                ASSERT_EQ(image.pixel(x, y), want(x, y)) << x << "," << y << " at scale " << dpr;
+    }
+    // Device pixel of a board coordinate: the 2-pixel border, then one rounding from the drawing
+    // area's corner, which lies at -200.
+    int Edge(int units) const { return 2 * dpr + int(std::lround((units + 200) * dpr / 15.0)); }
+};
 
 // Each line is one device pixel on a cell's first pixel; without lines a board of one colour is
 // one flat area up to its right and bottom edge, with no line left from before.
-// Then grid retained, none on the screen: a click and Qt's own repaints change no pixel, and the
-// window's expose of a part brings the retained image back there and only there.
-TEST(Board, SeamlessCellsOnePixelLinesAndTheRetainedImageOnlyWhereUncovered) {
-    Form1 form;
-    form.show();
-    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
-    const int dpr = static_cast<int>(form.devicePixelRatioF());
-    // Device pixel of a board coordinate: the 2-pixel border, then one rounding from the drawing
-    // area's corner, which lies at -200.
-    auto edge = [dpr](int units) { return 2 * dpr + int(std::lround((units + 200) * dpr / 15.0)); };
-    auto shot = [&] { return Shot(*picture); };
-    form.game.state.Colors.Fill(12);
-    auto fill = [&](bool grid) {
-        form.game.state.ShowGrid = grid, form.game.DrawBoard();
-        return shot();
-    };
-    auto each = [&](const QImage& image, auto want) {
-        for (int y = edge(0); y <= edge(6000); ++y)
-            for (int x = edge(0); x <= edge(6000); ++x)
-                ASSERT_EQ(image.pixel(x, y), want(x, y)) << x << "," << y << " at scale " << dpr;
-    };
+TEST_F(Board, EachGridLineIsOneDevicePixelBetweenSeamlessCells) {
     std::set<int> lines;
     for (int k = 0; k <= 30; ++k)
-        lines.insert(edge(200 * k));
+        lines.insert(Edge(200 * k));
     for (bool grid : {true, false, true})
-        each(fill(grid), [&](int x, int y) {
+        Each(Fill(grid), [&](int x, int y) {
             return grid && (lines.count(x) || lines.count(y)) ? Black : Red;
         });
+}
 
+// A drawing that only reached the screen outlasts a click and Qt's own repaints; the window's
+// expose of a part brings the retained image back there and only there.
+TEST_F(Board, WhatOnlyReachedTheScreenStaysUntilThatPartIsUncovered) {
+    Fill(true);  // the lines stay in the retained image, not on the screen
     form.host().SetAutoRedraw(false);
-    const QImage before = fill(false);
+    const QImage before = Fill(false);
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
     picture->update();
-    ASSERT_EQ(shot(), before);
+    ASSERT_EQ(Shot(), before);
     const QRect uncovered(50, 50, 40, 40), device(50 * dpr, 50 * dpr, 40 * dpr, 40 * dpr);
     QExposeEvent expose(uncovered.translated(picture->mapTo(&form, QPoint(0, 0))));
     QCoreApplication::sendEvent(form.windowHandle(), &expose);
     picture->update();
-    each(shot(), [&](int x, int y) {
+    Each(Shot(), [&](int x, int y) {
         return (device.contains(x, y) ? picture->RetainedImage() : before).pixel(x, y);
     });
 }
 
 // The winning pick is drawn on the screen only, and the screen shows it behind the question.
-TEST(Board, TheWinningPickShowsBehindTheQuestion) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
+TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
     form.game.cmdStart_Click();
-    GameState& s = form.game.state;
     const int pick = s.ComputerColor == FirstColour ? FirstColour + 1 : FirstColour;
     for (int i = 0; i < CellCount; ++i)
         if (s.ComputerMarks.cells[i] != Marked) s.Colors.cells[i] = static_cast<std::int16_t>(pick);
     int wrong = -1;
     QTimer::singleShot(0, [&] {
-        const QImage shot = Shot(*picture);
+        const QImage shot = Shot();
         wrong = 0;
         for (int y = 0; y < BoardSide; ++y)
             for (int x = 0; x < BoardSide; ++x)
@@ -98,16 +106,10 @@ TEST(Board, TheWinningPickShowsBehindTheQuestion) {
 
 // A refused pick leaves the drawing on the screen only: Line then takes the outlines off the
 // screen at once, and a repaint from the retained image brings them back.
-TEST(Board, LineAfterARefusedPickReachesTheScreenOnly) {
-    Form1 form;
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
-    auto outlined = [&] {
-        return Shot(*picture).pixel(picture->Edge(3000), picture->Edge(3100)) == Black;
-    };
+TEST_F(Board, LineAfterARefusedPickReachesTheScreenOnly) {
+    auto outlined = [&] { return Shot().pixel(picture->Edge(3000), picture->Edge(3100)) == Black; };
     form.game.cmdStart_Click();
-    form.game.sPicture9_Click(form.game.state.ComputerColor - FirstColour);
+    form.game.sPicture9_Click(s.ComputerColor - FirstColour);
     ASSERT_TRUE(outlined());
     form.game.mnuLine_Click();
     EXPECT_FALSE(outlined());
