@@ -1,6 +1,5 @@
-// The main window's own behaviour: windows kept on screen, the display platform, the beep's
-// fallback, a double-click on a picker, texts under a dark palette, the Yes/No question and the
-// end of the program.
+// The main window's own behaviour: windows kept on screen, the beep's fallback, a double-click on
+// a picker, texts under a dark palette, the Yes/No question and the end of the program.
 #include <gtest/gtest.h>
 
 #include <qtestspontaneevent.h>
@@ -10,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 
 #include "desktop/EventSound.h"
 #include "desktop/OnScreen.h"
-#include "desktop/Platform.h"
 #include "window_test_support.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
@@ -32,17 +31,6 @@ TEST(OnScreen, AWindowOffTheFreeAreaMovesBackJustEnough) {
                  {"wider, its corner kept in", {-5, -5, 1000, 30}, {0, 0, 1000, 30}}};
     for (const auto& c : cases)
         EXPECT_EQ(FitOnScreen(c.frame, screen), c.fitted) << c.name;
-}
-
-// xcb wherever an X server is named, Wayland without one, the user's own choice always.
-TEST(Platform, XcbComesFirstWhereAnXServerIsNamed) {
-    const struct {
-        const char *name, *user, *display, *wayland, *chosen;
-    } cases[] = {{"both servers", nullptr, ":0", "wayland-0", "xcb;wayland"},
-                 {"Wayland alone, an empty choice", "", nullptr, "wayland-0", "wayland"},
-                 {"the user's choice", "offscreen", ":0", nullptr, "offscreen"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ChoosePlatform(c.user, c.display, c.wayland), c.chosen) << c.name;
 }
 
 // Counted outside every test: a bell posted late must not write into a test that is gone.
@@ -128,24 +116,39 @@ TEST(Form1, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
     QApplication::setPalette(QPalette());
 }
 
-// Escape and the window manager's close leave the end-of-game question open, its box showing
-// the whole title as plain text; its Yes button answers it.
-TEST(Form1, OnlyAButtonAnswersTheQuestion) {
+// The end-of-game question on the real window, looked at from inside its own event loop and
+// then answered with its Yes button.
+struct Question : ::testing::Test {
     Form1 form;
     const QString title = "No..! Yor score = -448, a title longer than its question";
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QTest::keyClick(box, Qt::Key_Escape);
+    bool Ask(const std::function<void(QMessageBox&)>& whileOpen) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            whileOpen(*box);
+            box->button(QMessageBox::Yes)->click();
+        });
+        return form.host().AskYesNo("Do you want new games ?", title.toStdString());
+    }
+};
+
+// Escape and the window manager's close leave the question open; only a button answers it.
+TEST_F(Question, OnlyAButtonAnswersIt) {
+    EXPECT_TRUE(Ask([](QMessageBox& box) {
+        QTest::keyClick(&box, Qt::Key_Escape);
         QCloseEvent close;
         QSpontaneKeyEvent::setSpontaneous(&close);
-        qApp->notify(box, &close);  // as the window system delivers it
-        EXPECT_TRUE(box->isVisible());
-        EXPECT_EQ(box->windowTitle(), title);
-        EXPECT_EQ(box->textFormat(), Qt::PlainText);  // a path or a reason is never markup
-        EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title) + 50);
-        box->button(QMessageBox::Yes)->click();
+        qApp->notify(&box, &close);  // as the window system delivers it
+        EXPECT_TRUE(box.isVisible());
+    }));
+}
+
+// The box shows the whole title, as plain text: a path or a reason is never markup.
+TEST_F(Question, ItsBoxShowsTheWholeTitleAsPlainText) {
+    Ask([&](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), title);
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        EXPECT_GT(box.width(), box.fontMetrics().horizontalAdvance(title) + 50);
     });
-    EXPECT_TRUE(form.host().AskYesNo("Do you want new games ?", title.toStdString()));
 }
 
 // Closing the window ends the program at once, a question open and the alert up. The end asks

@@ -102,7 +102,6 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
             host.failure += "between events: " + std::string(board.message());
         ++done;
     }
-    std::cout << "soak ran " << done << " of " << events << " events" << std::endl;
     ASSERT_TRUE(host.failure.empty())
         << host.failure << " at event #" << done - 1 << " (kind " << last << ") of seed " << seed;
 }
