@@ -87,7 +87,7 @@ bool StandsOut(QColor text, QColor background) {
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
                0.0722 * linear(c.blueF()) + 0.05;
     };
-    const auto [dark, light] = std::minmax(luminance(text), luminance(background));
+    const auto [dark, light] = std::minmax({luminance(text), luminance(background)});
     return light >= 4.5 * dark;
 }
 
