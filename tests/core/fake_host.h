@@ -29,7 +29,7 @@ public:
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
     std::map<std::string, std::vector<unsigned char>> files;
-    std::string fileError;  // a non-empty text makes the file calls fail
+    std::string fileError;  // a non-empty text makes reads and saves fail
 
     void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
     bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
