@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "board/BoardPicture.h"
@@ -44,35 +45,23 @@ public:
         if (event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & ~Qt::KeypadModifier) return false;
+        // Home, End, Page Up and Page Down go a whole board's width, which stops at the edge.
+        constexpr struct {
+            int key, dx, dy;
+        } Steps[] = {{Qt::Key_Left, -1, 0},
+                     {Qt::Key_Right, 1, 0},
+                     {Qt::Key_Up, 0, -1},
+                     {Qt::Key_Down, 0, 1},
+                     {Qt::Key_Home, -BoardSide, 0},
+                     {Qt::Key_End, BoardSide, 0},
+                     {Qt::Key_PageUp, 0, -BoardSide},
+                     {Qt::Key_PageDown, 0, BoardSide}};
+        const auto* step = std::find_if(std::begin(Steps), std::end(Steps),
+                                        [key](const auto& s) { return s.key == key->key(); });
+        if (step == std::end(Steps)) return false;
         QPoint& at = board_->CellCursor;
-        switch (key->key()) {
-            case Qt::Key_Left:
-                at.rx() = std::max(0, at.x() - 1);
-                break;
-            case Qt::Key_Right:
-                at.rx() = std::min(BoardSide - 1, at.x() + 1);
-                break;
-            case Qt::Key_Up:
-                at.ry() = std::max(0, at.y() - 1);
-                break;
-            case Qt::Key_Down:
-                at.ry() = std::min(BoardSide - 1, at.y() + 1);
-                break;
-            case Qt::Key_Home:
-                at.rx() = 0;
-                break;
-            case Qt::Key_End:
-                at.rx() = BoardSide - 1;
-                break;
-            case Qt::Key_PageUp:
-                at.ry() = 0;
-                break;
-            case Qt::Key_PageDown:
-                at.ry() = BoardSide - 1;
-                break;
-            default:
-                return false;
-        }
+        at = QPoint(std::clamp(at.x() + step->dx, 0, BoardSide - 1),
+                    std::clamp(at.y() + step->dy, 0, BoardSide - 1));
         QAccessibleEvent focus(board_, QAccessible::Focus);
         focus.setChild(at.y() * BoardSide + at.x());
         QAccessible::updateAccessibility(&focus);
@@ -141,8 +130,18 @@ public:
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 };
 
+// An interface with no children and a text nobody may set: a square, a menu item.
+class LeafInterface : public QAccessibleInterface {
+public:
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+};
+
 // Each square is an interface of its own, made the first time a reader asks for it.
-class BoardItem : public QAccessibleInterface {
+class BoardItem : public LeafInterface {
 public:
     BoardItem(BoardPicture* board, int row, int column)
         : board_(board), row_(row), column_(column), told_(text(QAccessible::Name)) {}
@@ -162,10 +161,6 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(board_);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -175,7 +170,6 @@ public:
         state.focused = board_->hasFocus() && board_->CellCursor == QPoint(column_, row_);
         return state;
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name && board_ ? CellName(board_->State(), row_, column_)
@@ -275,7 +269,7 @@ private:
 // Qt's menu items report their check mark only while it is set, and Linux's bridge in Qt 6.4
 // knows no "checkable" state, so an unchecked item sounds like a plain command. A check box is
 // what the item is: a screen reader says "checked" or "not checked" of it.
-class CheckItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class CheckItemAccessible : public LeafInterface, public QAccessibleActionInterface {
 public:
     // Qt tells nobody of a new check mark, and a reader that keeps the old state would go on
     // saying it. A click toggles the mark up to three times; the reader hears the outcome once.
@@ -305,14 +299,9 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(Menu());
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? action_->text() : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QRect local = Menu()->actionGeometry(action_);
         return QRect(Menu()->mapToGlobal(local.topLeft()), local.size());

@@ -49,13 +49,15 @@ Label* AddLabel(QWidget* parent, const char* name, const QString& caption, const
     return label;
 }
 
-// A score box: a single-line border around the text on a solid background.
+// A score box: a single-line border around black text on a solid background, whatever the
+// desktop's colours: a dark theme's light text would hardly show on the greens.
 template <typename Label = QLabel>
 Label* AddScoreBox(QWidget* parent, const char* name, const QString& caption, const QRect& place,
                    QRgb background) {
     Label* label = AddLabel<Label>(parent, name, caption, place);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(background));
+    palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -142,14 +144,10 @@ void Form1::BuildControls(QWidget* client) {
     Image1->setObjectName("Image1");
     Image1->move(Px(120), Px(30));
 
-    // Headers in their own font on green, text in the classic window-text colour: a dark
-    // theme's light text would hardly show on the green.
+    // Headers in their own font on green.
     auto header = [client](const char* name, const char* caption, const QRect& place,
                            const char* description) {
         QLabel* label = AddScoreBox(client, name, caption, place, 0x00C000);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(HeaderFont());
         Describe(label, "", description);
@@ -158,13 +156,10 @@ void Form1::BuildControls(QWidget* client) {
     header("Label5", "Computer", TwipsRect(3960, 0, 1095, 255),
            "Heading of the computer's cell count");
     header("Label9", "High score", TwipsRect(5160, 0, 1335, 255), "Heading of the high score");
-    // The values under them: black on light green, whatever the desktop's colours.
+    // The values under them, on light green.
     auto value = [client](const char* name, const QRect& place, const char* accessibleName,
                           const char* description) {
         auto* label = AddScoreBox<ValueLabel>(client, name, "", place, 0x80FF80);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
         Describe(label, accessibleName, description);
         return label;
     };
