@@ -52,20 +52,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int record = classic ? ClassicRecord : CentreRecord;
     const int other = classic ? CentreRecord : ClassicRecord;
+    // The other record keeps every byte it had, wherever the file ends; the ones it lacked in a
+    // short file read as zero.
+    auto keepsOtherRecord = [&](const std::vector<unsigned char>& file) {
+        const std::size_t start = (other - 1) * RecordSize;
+        for (std::size_t i = start; i < start + RecordSize; ++i) {
+            if (i < before.size() ? i >= file.size() || file[i] != before[i]
+                                  : i < file.size() && file[i] != 0)
+                return false;
+        }
+        return true;
+    };
     const std::vector<unsigned char>& after = host.file;
     Check(ReadRecord(after, record) >= ReadRecord(before, record));
     // A rewritten record is its value and six zero bytes, in a file of no more than two records.
     const std::vector<unsigned char> rewritten = WithRecord(before, record, 1.0f);
     Check(rewritten.size() <= HighScoreFileSize && ReadRecord(rewritten, record) == 1.0f);
+    Check(keepsOtherRecord(rewritten));
     for (std::size_t i = (record - 1) * RecordSize + 4; i < record * RecordSize; ++i)
         Check(rewritten[i] == 0);
     if (after != before) {
         Check(after.size() <= std::max<std::size_t>(HighScoreFileSize, before.size()));
-        // The other record keeps its bytes; the ones it lacked in a short file read as zero.
-        const std::size_t start = (other - 1) * RecordSize;
-        for (std::size_t i = start; i < start + RecordSize && i < after.size(); ++i) {
-            Check(after[i] == (i < before.size() ? before[i] : 0));
-        }
+        Check(keepsOtherRecord(after));
         Check(ReadRecord(after, record) == static_cast<float>(score));
     }
     return 0;

@@ -1,9 +1,11 @@
 // The capture rule against an independent shortest-path formulation on random boards, in both
-// sweep orders, with the repaint and count of the region it leaves.
+// sweep orders, with the repaint and count of the region it leaves, and the computer's own
+// growths held to it.
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <random>
+#include <string>
 
 #include "table.h"
 
@@ -61,6 +63,26 @@ TEST(GrowRegion, AgreesWithAShortestPathFormulationOnRandomBoards) {
         // The repaint gives every marked cell the colour, whatever it was before.
         const int count = PaintRegion(marks, colors, 3);
         ASSERT_TRUE(testing::AfterMove(marks, colors, 3, count)) << "round " << round;
+    }
+}
+
+// The computer's opening and its moves grow its region in its own sweep order. On boards of two
+// colours the regions wind enough for 20 sweeps in another order to end elsewhere.
+TEST(GrowRegion, TheComputersOpeningAndMovesGrowInItsOwnSweepOrder) {
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> twoColours(FirstColour, FirstColour + 1);
+    for (int round = 0; round < 10; ++round) {
+        const bool opening = round % 2 == 0;
+        SCOPED_TRACE((opening ? "the opening, round " : "a move, round ") + std::to_string(round));
+        Grid board;
+        for (auto& c : board.cells)
+            c = static_cast<std::int16_t>(twoColours(random));
+        testing::Table t;
+        t.Position(board, 12, 13);
+        const Grid corner = t.s.ComputerMarks;
+        opening ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
+        const int colour = opening ? board(29, 0) : t.s.ComputerColor;
+        EXPECT_EQ(t.s.ComputerMarks, ReferenceGrowth(corner, board, colour, SweepOrder::Computer));
     }
 }
 

@@ -1,9 +1,14 @@
 // The turns and commands where whole games do not reach: the computer's choice and its history
-// of leaders, the corner release, a move nested at the yield and Exit there.
+// of leaders, the corner release, the move counter's limit, a move nested at the yield, Exit
+// there, and New score.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
 
+#include "game/high_score_file.h"
 #include "table.h"
 
 namespace dyeland {
@@ -96,6 +101,17 @@ TEST(PlayerTurn, AClickAtTheComputersYieldRunsAWholeMoveFirst) {
     EXPECT_EQ(t.host.retained, t.s.Colors);
 }
 
+// The player's move counter outlives games; at its 16-bit limit it stays there.
+TEST(PlayerTurn, TheMoveCounterStaysAtItsLimit) {
+    constexpr std::int16_t limit = std::numeric_limits<std::int16_t>::max();
+    Table t;
+    t.game.cmdStart_Click();
+    t.s.PlayerMoves = limit;
+    t.game.sPicture9_Click(t.s.ComputerColor == FirstColour ? 1 : 0);
+    EXPECT_EQ(t.s.PlayerMoves, limit);
+    EXPECT_EQ(t.host.captions[Caption::Label8], std::to_string(limit));
+}
+
 // Exit at a computer turn's yield, even two turns deep, ends the program once and stops every
 // interrupted turn before it touches the board.
 TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
@@ -111,6 +127,22 @@ TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
     EXPECT_EQ(t.host.solidDraws, 2 * CellCount) << "only the two player moves drew";
     EXPECT_EQ(t.s.ComputerMarks, computerBefore);
     EXPECT_EQ(t.host.endCalls, 1);
+}
+
+// New score answered Yes clears both records, and the new game it starts shows none; No keeps
+// the file and the game.
+TEST(MenuCommands, NewScoreAnsweredYesClearsBothRecords) {
+    const std::vector<unsigned char> records =
+        WithRecord(WithRecord({}, ClassicRecord, 120), CentreRecord, 300);
+    for (const bool yes : {true, false}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        Table t;
+        t.host.files["res"] = records;
+        t.host.answers = {yes};
+        t.game.mnuScor_Click();
+        EXPECT_EQ(t.host.files["res"], yes ? std::vector<unsigned char>() : records);
+        EXPECT_EQ(t.host.captions[Caption::Label10], yes ? "0" : "");
+    }
 }
 
 }  // namespace

@@ -28,11 +28,15 @@ struct Case {
     bool fileFails = false;
 };
 
-// Moves that end on exactly half the board, which wins nothing: the computer's, the player's.
-int halfBoardMoves[2] = {};
+// What a played game adds up: beeps heard, the best score, and the moves that end on exactly
+// half the board, which wins nothing (the computer's, the player's).
+struct Tally {
+    int beeps = 0, bestScore = 0;
+    int halfBoardMoves[2] = {};
+};
 
 // One side right after its own move; the other side's region may lag behind.
-void CheckMover(Table& t, bool player, int move) {
+void CheckMover(Table& t, bool player, int move, Tally& tally) {
     const GameState& s = t.s;
     SCOPED_TRACE((player ? "player, move " : "computer, move ") + std::to_string(move));
     EXPECT_TRUE(player ? AfterMove(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount)
@@ -45,7 +49,7 @@ void CheckMover(Table& t, bool player, int move) {
     if (t.game.QuestionOpen()) return;
     const int count = player ? s.PlayerCount : s.ComputerCount;
     EXPECT_LE(count, WinningCount) << "no win, no question";
-    halfBoardMoves[player] += count == WinningCount;
+    tally.halfBoardMoves[player] += count == WinningCount;
     // The Arcade clock runs while the player is to pick, and only then.
     EXPECT_EQ(t.host.IsTimerEnabled(Timer::Timer2),
               !player && t.host.IsChecked(MenuItem::mnuArcade));
@@ -54,7 +58,7 @@ void CheckMover(Table& t, bool player, int move) {
 
 // Plays from the variant's menu command to the question answered No. Returns the number of
 // picks; the questions tell who won.
-int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
+int PlayOut(Table& t, const Case& c, Tally& tally) {
     c.classic ? t.game.mnuClassic_Click() : t.game.mnuCenture_Click();
     if (c.arcade) t.game.mnuArcade_Click();
     EXPECT_EQ(t.host.retained, t.s.Colors) << "the new game's picture";
@@ -65,10 +69,10 @@ int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
     t.host.onQuestion = [&] {
         const bool playerWon = t.host.questions.back().first == "Do you want new games ?";
         EXPECT_GT(playerWon ? t.s.PlayerCount : t.s.ComputerCount, WinningCount);
-        CheckMover(t, playerWon, moves);
+        CheckMover(t, playerWon, moves, tally);
         const std::string title = playerWon ? "Yes..! Yor score = " : "No..! Yor score = ";
         EXPECT_EQ(t.host.questions.back().second, title + std::to_string(t.s.Score));
-        bestScore = std::max(bestScore, t.s.Score);
+        tally.bestScore = std::max(tally.bestScore, t.s.Score);
         // After Yes to the player's win the computer moves first in the new game; after Yes to
         // its own win it hands the new game's first pick to the player.
         t.host.onYield = nullptr;
@@ -79,24 +83,24 @@ int PlayOut(Table& t, const Case& c, int& beeps, int& bestScore) {
     while (!t.game.Ended() && ++moves < 300) {
         if (c.arcade && moves % 5 == 0) {
             t.game.sPicture9_Click(t.s.ComputerColor - FirstColour);
-            ++beeps;
+            ++tally.beeps;
             EXPECT_TRUE(t.s.PlayerTurn) << "the computer's colour refused, move " << moves;
             EXPECT_FALSE(t.host.IsTimerEnabled(Timer::Timer2)) << "a pick stops the clock";
         }
         // The computer's turn yields after its evaluation, before it touches the board.
-        t.host.onYield = [&] { CheckMover(t, true, moves); };
+        t.host.onYield = [&] { CheckMover(t, true, moves, tally); };
         t.game.sPicture9_Click(testing::ScriptedPick(t.s, c.greedy) - FirstColour);
         if (t.game.Ended()) break;
         if (std::exchange(newGameUnmoved, false))
             EXPECT_TRUE(t.s.PlayerTurn) << "the new game's first pick, move " << moves;
         else
-            CheckMover(t, false, moves);
+            CheckMover(t, false, moves, tally);
         if (c.arcade && moves % 3 == 0) {  // the player is slow: the computer moves again
             const int colour = t.s.ComputerColor;
-            t.game.Timer2_Timer(), ++beeps;
+            t.game.Timer2_Timer(), ++tally.beeps;
             if (t.game.Ended()) break;
             EXPECT_NE(t.s.ComputerColor, colour) << "the tick's move, move " << moves;
-            CheckMover(t, false, moves);
+            CheckMover(t, false, moves, tally);
         }
     }
     return moves;
@@ -112,27 +116,31 @@ TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
         {.name = "a win answered Yes, then a second game", .playerWinsLast = true, .yes = true},
         {.name = "a loss answered Yes, then a second game", .classic = false, .yes = true},
         {.name = "a file that cannot be read or saved", .playerWinsLast = true, .fileFails = true}};
+    bool halfBoard[2] = {};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Table t(c.seed);
         if (c.fileFails) t.host.fileError = "Permission denied";
-        int beeps = 0, bestScore = 0;
-        const int moves = PlayOut(t, c, beeps, bestScore);
+        Tally tally;
+        const int moves = PlayOut(t, c, tally);
         ASSERT_EQ(t.host.questions.size(), c.yes ? 2u : 1u) << moves << " moves";
         EXPECT_EQ(t.host.questions.back().first == "Do you want new games ?", c.playerWinsLast);
         EXPECT_TRUE(t.game.Ended());
         EXPECT_EQ(t.s.PlayerMoves, moves) << "a refused pick is no move; a new game counts on";
-        EXPECT_EQ(t.host.beeps, beeps) << "a beep for each tick and each refused pick";
+        EXPECT_EQ(t.host.beeps, tally.beeps) << "a beep for each tick and each refused pick";
         EXPECT_EQ(t.host.timerRestarts, 0) << "a running clock keeps its schedule";
         // The best score of the session is the variant's record once it beats the empty file.
         const float stored =
             ReadRecord(t.host.files["res"], c.classic ? ClassicRecord : CentreRecord);
-        EXPECT_EQ(stored, bestScore > 0 && !c.fileFails ? static_cast<float>(bestScore) : 0.0f);
+        EXPECT_EQ(stored,
+                  tally.bestScore > 0 && !c.fileFails ? static_cast<float>(tally.bestScore) : 0.0f);
         const std::string lost = "The high score could not be saved in the file \"res\": ";
         EXPECT_EQ(t.host.warnings,
                   std::vector<std::string>(c.fileFails ? 1 : 0, lost + "Permission denied"));
+        for (int side : {0, 1})
+            halfBoard[side] |= tally.halfBoardMoves[side] > 0;
     }
-    EXPECT_TRUE(halfBoardMoves[0] && halfBoardMoves[1]) << "no move ended on half the board";
+    EXPECT_TRUE(halfBoard[0] && halfBoard[1]) << "no move ended on half the board";
 }
 
 }  // namespace
