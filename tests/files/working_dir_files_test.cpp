@@ -1,6 +1,7 @@
 // The real file access of the high-score file, in throwaway folders: whatever sits under the
 // name "res", the game gets bytes or a reason, never a hang, a torn or a stray file, and it
-// never writes a file that is not a high-score file.
+// never writes a file that is not a high-score file. The game itself, on these files, clears
+// them for New score and never lowers a record when copies save at once.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -18,7 +19,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "fake_host.h"
 #include "files/WorkingDirFiles.h"
+#include "game/game.h"
+#include "game/high_score_file.h"
 
 namespace dyeland {
 namespace {
@@ -47,14 +51,49 @@ std::string Save(const char* name, const std::string& text) {
         name, 20, [&](auto) { return std::vector<unsigned char>(text.begin(), text.end()); });
 }
 
-// Runs check in a forked child and tells whether it returned true there.
-bool InChild(const std::function<bool()>& check) {
-    pid_t child = ::fork();
-    if (child == 0) ::_exit(check() ? 0 : 1);
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+// Runs check(k) for k = 0 .. copies - 1, each in a forked child, all released at once; true when
+// each returned true there.
+bool InChildren(int copies, const std::function<bool(int)>& check) {
+    int go[2];
+    if (::pipe(go) != 0) return false;
+    std::vector<pid_t> children;
+    for (int k = 0; k < copies; ++k) {
+        children.push_back(::fork());
+        if (children.back() == 0) {
+            char byte;
+            ::close(go[1]);
+            (void)!::read(go[0], &byte, 1);  // returns when the parent closes its end
+            ::_exit(check(k) ? 0 : 1);
+        }
+    }
+    ::close(go[0]), ::close(go[1]);
+    bool all = true;
+    for (pid_t child : children) {
+        int status = 0;
+        const bool ok = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                        WEXITSTATUS(status) == 0;
+        all = all && ok;
+    }
+    return all;
 }
+
+bool InChild(const std::function<bool()>& check) {
+    return InChildren(1, [&](int) { return check(); });
+}
+
+// The game with its score file in the working folder.
+struct OnRealFiles : testing::FakeHost {
+    FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
+        return WorkingDirFiles::Read(name, maxBytes);
+    }
+    std::string UpdateFile(std::string_view name, std::size_t maxBytes,
+                           const FileChange& change) override {
+        return WorkingDirFiles::Update(name, maxBytes, change);
+    }
+    std::string RemoveFile(std::string_view name, std::size_t maxBytes) override {
+        return WorkingDirFiles::Remove(name, maxBytes);
+    }
+};
 
 // Each test runs in an empty folder of its own, as the game runs in its working directory.
 // The folder goes with everything in it, byte names included.
@@ -199,6 +238,55 @@ TEST_F(InAFolder, ASaveWaitsForTheLockAnotherCopyHolds) {
     }));
     ::close(folder);
     EXPECT_EQ(Contents("res"), Old);
+}
+
+// A save killed at any moment leaves the old file or the new one whole, and the next save leaves
+// "res" alone in the folder.
+TEST_F(InAFolder, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
+    Write("res", Old);
+    for (int moment = 0; moment < 100; ++moment) {
+        const pid_t saver = ::fork();
+        if (saver == 0)
+            for (;;)
+                Save("res", New), Save("res", Old);
+        ASSERT_GT(saver, 0);
+        ::usleep(40 * moment);  // only to kill it at another step each time
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        const std::string left = Contents("res");
+        ASSERT_TRUE(left == Old || left == New) << "killed after " << 40 * moment << " us";
+    }
+    EXPECT_EQ(Save("res", New), "");
+    EXPECT_EQ(Entries("."), Names{"res"});
+}
+
+// Copies of the game that end their games at once, each with a better score than the file held
+// when it began, leave the best of them, and the other record as it was.
+TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
+    const std::string centre = Old.substr(RecordSize);
+    Write("res", std::string(RecordSize, '\0') + centre);
+    EXPECT_TRUE(InChildren(8, [](int copy) {
+        OnRealFiles host;
+        Game game(host);
+        game.state.ClassicGame = true;
+        game.state.Score = 100 * (copy + 1);
+        game.SaveHighScore();
+        return host.warnings.empty();
+    }));
+    const std::string after = Contents("res");
+    EXPECT_EQ(ReadRecord(std::vector<unsigned char>(after.begin(), after.end()), ClassicRecord),
+              800.0f);
+    EXPECT_EQ(after.substr(RecordSize), centre);
+}
+
+// New score answered Yes leaves the new game it starts an empty file in place of the records.
+TEST_F(InAFolder, NewScoreEmptiesTheScoreFile) {
+    Write("res", Old);
+    OnRealFiles host;
+    host.answers = {true};
+    Game game(host);
+    game.mnuScor_Click();
+    EXPECT_EQ(Contents("res"), "");
 }
 
 }  // namespace
