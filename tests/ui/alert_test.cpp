@@ -25,27 +25,21 @@ struct Alert : ::testing::Test {
     }
 };
 
-// A refresh tick opens the alert while the window is minimised, and only then.
+// A refresh tick opens the alert while the window is minimised, and only then. The alert is no
+// window a window manager handles: KWin 5.27 minimised a managed one along with the game.
 TEST_F(Alert, OpensOnlyWhileTheWindowIsMinimised) {
     Tick(false);
     EXPECT_FALSE(alert->isVisible());
     Tick(true);
     EXPECT_TRUE(alert->isVisible());
-}
-
-// Managed, the alert would be transient for the hidden group leader, and KWin would minimise
-// it along with the game.
-TEST_F(Alert, IsNoWindowTheWindowManagerCouldMinimise) {
-    Tick(true);
     EXPECT_TRUE(alert->windowHandle()->flags().testFlag(Qt::X11BypassWindowManagerHint));
 }
 
-// The label shows first, then each phase of half a second switches it.
-TEST_F(Alert, BlinksInHalfSecondPhasesFromAVisibleLabel) {
+// The label shows first, then the end of a phase hides it.
+TEST_F(Alert, BlinksFromAVisibleLabel) {
     Tick(true);
     EXPECT_FALSE(label->isHidden());
     ASSERT_TRUE(QTest::qWaitFor([&] { return label->isHidden(); }, 2000));
-    EXPECT_EQ(alert->PhaseTimer().interval(), 500);
 }
 
 // The text lies on the alert's own colour, and the mask that limits its repaint cuts none of it.

@@ -1,10 +1,12 @@
-// Helpers shared by the window tests: controls by name, and the pixels the screen holds.
+// Helpers shared by the window tests: controls by name, the pixels the screen holds, and a
+// guard that puts back what a test changed.
 #pragma once
 
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
+#include <functional>
 
 namespace dyeland::test {
 
@@ -25,5 +27,11 @@ inline QImage OnScreen(const QWidget& widget) {
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
+
+// Runs its action when the test ends, however it ends: for globals a test changes.
+struct OnExit {
+    std::function<void()> action;
+    ~OnExit() { action(); }
+};
 
 }  // namespace dyeland::test
