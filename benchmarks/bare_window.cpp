@@ -11,13 +11,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle("Dyeland");
-    const char* menus[][6] = {{"Game", "New Game", "Exit"},
-                              {"Options", "Classic Game", "\"From The Centre\" Game", "Line",
-                               "Arcade", "New score"},
-                              {"Help", "Contents", "About Dyeland"}};
+    const char* menus[][6] = {
+        {"Game", "New Game", "Exit"},
+        {"Options", "Classic Game", "\"From The Centre\" Game", "Line", "Arcade", "New score"},
+        {"Help", "Contents", "About Dyeland"}};
     for (const auto& items : menus) {
         QMenu* menu = window.menuBar()->addMenu(items[0]);
-        for (int i = 1; i < 6 && items[i]; ++i) menu->addAction(items[i]);
+        for (int i = 1; i < 6 && items[i]; ++i)
+            menu->addAction(items[i]);
     }
     auto* client = new QWidget(&window);
     client->setFixedSize(448, 519);

@@ -11,12 +11,12 @@ namespace {
 // A game some moves in, so the regions have borders worth sweeping.
 GameState MidGame(NullHost& host) {
     Game game(host);
-    game.Form_Load();
-    game.cmdStart_Click();
+    game.SetUp();
+    game.NewGame();
     for (int move = 0; move < 6 && game.state.PlayerCount <= WinningCount &&
                        game.state.ComputerCount <= WinningCount;
          ++move) {
-        game.sPicture9_Click(move % 8);
+        game.PickColour(move % 8);
     }
     return game.state;
 }
@@ -41,7 +41,7 @@ void BM_EvaluateColors(benchmark::State& bench) {
     Game game(host);
     game.state = MidGame(host);
     for (auto _ : bench) {
-        game.EvaluateColors();
+        game.RateColours();
         benchmark::DoNotOptimize(game.state.Best1);
     }
 }
@@ -55,7 +55,7 @@ void BM_ComputerTurn(benchmark::State& bench) {
         bench.PauseTiming();
         game.state = start;
         bench.ResumeTiming();
-        game.ComputerTurn();
+        game.PlayComputersTurn();
         benchmark::DoNotOptimize(game.state.ComputerCount);
     }
 }

@@ -11,7 +11,7 @@ class NullHost : public Host {
 public:
     void SetCaption(Caption, std::string_view) override {}
     bool IsChecked(MenuItem item) const override {
-        return item == MenuItem::mnuClassic || item == MenuItem::mnuLine;
+        return item == MenuItem::Classic || item == MenuItem::GridLines;
     }
     void SetChecked(MenuItem, bool) override {}
     bool IsTimerEnabled(Timer) const override { return false; }

@@ -7,15 +7,15 @@
 
 namespace dyeland {
 
-void Game::Form_Load() {
+void Game::SetUp() {
     state.SetLoadValues();
     host_.SetAutoRedraw(true);
 }
 
-void Game::Timer1_Timer() {
+void Game::ShowCounts() {
     if (ended_) return;
-    host_.SetCaption(Caption::Label6, std::to_string(state.PlayerCount));
-    host_.SetCaption(Caption::Label7, std::to_string(state.ComputerCount));
+    host_.SetCaption(Caption::PlayerCount, std::to_string(state.PlayerCount));
+    host_.SetCaption(Caption::ComputerCount, std::to_string(state.ComputerCount));
 }
 
 void Game::EndProgram() {
@@ -47,7 +47,7 @@ bool Game::EndOfGame(std::string_view prompt, std::string_view titleStart) {
         EndProgram();
         return false;
     }
-    cmdStart_Click();
+    NewGame();
     return !ended_;
 }
 

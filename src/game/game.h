@@ -29,30 +29,33 @@ public:
 
     GameState state;
 
-    // Window and timers.
-    void Form_Load();
-    void Timer1_Timer();  // writes the two counts
-    void Timer2_Timer();  // the Arcade turn clock
+    // The window has opened: the start values, before any game is dealt.
+    void SetUp();
+    // The refresh timer's tick: the two counts shown.
+    void ShowCounts();
+    // The Arcade turn clock ran out: the computer moves again.
+    void TurnClockRanOut();
 
-    // Buttons and pickers.
-    void cmdStart_Click();
-    void cmdOppoStart_Click();
-    void cmdStep_Click();
-    void sPicture9_Click(int index);
-    void Command2_Click();
+    // A fresh board, the player's start region and the computer's opening move.
+    void NewGame();
+    void PlayOpeningMove();
+    // Colour box 0..7 picked: colour 8..15 becomes the player's, and the move is played.
+    void PickColour(int box);
+    // The player's move with the colour last picked, then the computer's answer.
+    void PlayPlayersMove();
+    void PlayComputersTurn();
+    void Exit();
 
-    // Menu commands.
-    void mnuNGames_Click();
-    void mnuExit_Click();
-    void mnuClassic_Click();
-    void mnuCenture_Click();
-    void mnuLine_Click();
-    void mnuArcade_Click();
-    void mnuScor_Click();
+    // The Options menu.
+    void ChooseClassic();
+    void ChooseFromTheCentre();
+    void ToggleGridLines();
+    void ToggleArcade();
+    // New score: both records cleared after a question, then a new game.
+    void ClearHighScores();
 
-    // Procedures the handlers share.
-    void ComputerTurn();
-    void EvaluateColors();
+    // Steps that several commands share.
+    void RateColours();
     void DrawBoard();
     void SaveHighScore();
 

@@ -13,11 +13,23 @@
 
 namespace dyeland {
 
-// Controls whose caption the game writes.
-enum class Caption { cmdStart, Label1, Label2, Label3, Label6, Label7, Label8, Label10 };
+// Controls whose caption the game writes: the Start button, the two older leaders of the
+// computer's rating and its last colour (kept off the visible window), the two counts, the
+// player's move counter and the high score.
+enum class Caption {
+    StartButton,
+    EarlierLeader,
+    EarliestLeader,
+    ComputersColour,
+    PlayerCount,
+    ComputerCount,
+    PlayerMoves,
+    HighScore
+};
 // Menu items that carry a check mark.
-enum class MenuItem { mnuClassic, mnuCenture, mnuLine, mnuArcade };
-enum class Timer { Timer1, Timer2 };
+enum class MenuItem { Classic, FromTheCentre, GridLines, Arcade };
+// The once-a-second refresh of the counts, and the Arcade turn clock.
+enum class Timer { Refresh, TurnClock };
 
 struct FileContents {
     std::vector<unsigned char> bytes;

@@ -4,58 +4,49 @@
 
 namespace dyeland {
 
-void Game::mnuNGames_Click() {
-    if (ended_) return;
-    cmdStart_Click();
-}
-
-void Game::mnuExit_Click() {
-    EndProgram();
-}
-
-void Game::Command2_Click() {
+void Game::Exit() {
     EndProgram();
 }
 
 // Both variant commands abandon the game in progress, even for the variant already played.
-void Game::mnuClassic_Click() {
+void Game::ChooseClassic() {
     if (ended_) return;
     state.ClassicGame = true;
-    host_.SetChecked(MenuItem::mnuCenture, false);
-    host_.SetChecked(MenuItem::mnuClassic, true);
-    cmdStart_Click();
+    host_.SetChecked(MenuItem::FromTheCentre, false);
+    host_.SetChecked(MenuItem::Classic, true);
+    NewGame();
 }
 
-void Game::mnuCenture_Click() {
+void Game::ChooseFromTheCentre() {
     if (ended_) return;
     state.ClassicGame = false;
-    host_.SetChecked(MenuItem::mnuCenture, true);
-    host_.SetChecked(MenuItem::mnuClassic, false);
-    cmdStart_Click();
+    host_.SetChecked(MenuItem::FromTheCentre, true);
+    host_.SetChecked(MenuItem::Classic, false);
+    NewGame();
 }
 
-void Game::mnuLine_Click() {
+void Game::ToggleGridLines() {
     if (ended_) return;
-    const bool show = !host_.IsChecked(MenuItem::mnuLine);
-    host_.SetChecked(MenuItem::mnuLine, show);
+    const bool show = !host_.IsChecked(MenuItem::GridLines);
+    host_.SetChecked(MenuItem::GridLines, show);
     state.ShowGrid = show;
     DrawBoard();
 }
 
 // The check mark is the Arcade mode itself; the clock follows it only at the end of the next
 // computer turn.
-void Game::mnuArcade_Click() {
+void Game::ToggleArcade() {
     if (ended_) return;
-    host_.SetChecked(MenuItem::mnuArcade, !host_.IsChecked(MenuItem::mnuArcade));
+    host_.SetChecked(MenuItem::Arcade, !host_.IsChecked(MenuItem::Arcade));
 }
 
-void Game::mnuScor_Click() {
+void Game::ClearHighScores() {
     if (ended_) return;
     const bool yes = Ask("Do you want to kill file resultates ?", AppTitle);
     if (ended_ || !yes) return;
     DeleteHighScoreFile();
     if (ended_) return;
-    cmdStart_Click();
+    NewGame();
 }
 
 }  // namespace dyeland

@@ -14,13 +14,13 @@ std::string ShortestText(float value) {
     return error == std::errc() ? std::string(text, end) : std::string("0");
 }
 
-void Game::cmdStart_Click() {
+void Game::NewGame() {
     if (ended_) return;
     GameState& s = state;
-    host_.SetTimerEnabled(Timer::Timer2, false);
+    host_.SetTimerEnabled(Timer::TurnClock, false);
     // The first pass goes straight to the screen so the new board shows at once.
     host_.SetAutoRedraw(false);
-    host_.SetCaption(Caption::cmdStart, "New game");
+    host_.SetCaption(Caption::StartButton, "New game");
 
     s.CellX = 0;
     s.CellY = BoardSide - 1;
@@ -37,7 +37,7 @@ void Game::cmdStart_Click() {
     }
     ReadHighScore();
     if (ended_) return;
-    host_.SetCaption(Caption::Label10, ShortestText(s.HighScore));
+    host_.SetCaption(Caption::HighScore, ShortestText(s.HighScore));
 
     // Draws thrown away on purpose: how long the player waited before the first deal varies
     // the deals. Later deals draw only their cells.
@@ -69,7 +69,7 @@ void Game::cmdStart_Click() {
     ReleaseComputerCorner(false);
 
     // The computer always opens a game.
-    cmdOppoStart_Click();
+    PlayOpeningMove();
 }
 
 }  // namespace dyeland

@@ -16,7 +16,7 @@ constexpr int RandomAttemptLimit = 100;
 
 }  // namespace
 
-void Game::ComputerTurn() {
+void Game::PlayComputersTurn() {
     if (ended_) return;
     GameState& s = state;
     host_.SetAutoRedraw(true);
@@ -25,7 +25,7 @@ void Game::ComputerTurn() {
         ReleaseComputerCorner(true);
     }
 
-    EvaluateColors();
+    RateColours();
     s.ChoiceAttempt = 1;
     // A click, a tick or a menu command may run here to its end, a whole nested move
     // included; the pick below then works from whatever they left.
@@ -59,7 +59,7 @@ void Game::ComputerTurn() {
             break;
         }
     }
-    host_.SetCaption(Caption::Label3, std::to_string(s.ChosenColor));
+    host_.SetCaption(Caption::ComputersColour, std::to_string(s.ChosenColor));
     s.ComputerColor = s.ChosenColor;
 
     GrowRegion(s.ComputerMarks, s.Colors, s.ComputerColor, SweepOrder::Computer);
@@ -73,8 +73,8 @@ void Game::ComputerTurn() {
 
     s.PlayerTurn = true;
     // A running clock keeps its schedule; only a stopped one starts a fresh interval.
-    if (host_.IsChecked(MenuItem::mnuArcade) && !host_.IsTimerEnabled(Timer::Timer2)) {
-        host_.SetTimerEnabled(Timer::Timer2, true);
+    if (host_.IsChecked(MenuItem::Arcade) && !host_.IsTimerEnabled(Timer::TurnClock)) {
+        host_.SetTimerEnabled(Timer::TurnClock, true);
     }
     host_.FocusStepButton();
 }

@@ -15,7 +15,7 @@ std::string HistoryText(const std::optional<int>& entry) {
 
 }  // namespace
 
-void Game::EvaluateColors() {
+void Game::RateColours() {
     if (ended_) return;
     GameState& s = state;
     constexpr int Colours = LastColour - FirstColour + 1;
@@ -40,9 +40,9 @@ void Game::EvaluateColors() {
         if (s.ColorTally[k] < s.BestCount) continue;
         s.BestCount = s.ColorTally[k];
         s.Best5 = s.Best4;
-        host_.SetCaption(Caption::Label2, HistoryText(s.Best5));
+        host_.SetCaption(Caption::EarliestLeader, HistoryText(s.Best5));
         s.Best4 = s.Best3;
-        host_.SetCaption(Caption::Label1, HistoryText(s.Best4));
+        host_.SetCaption(Caption::EarlierLeader, HistoryText(s.Best4));
         s.Best3 = s.Best2;
         s.Best2 = s.Best1;
         s.Best1 = k;

@@ -3,13 +3,13 @@
 
 namespace dyeland {
 
-void Game::Timer2_Timer() {
+void Game::TurnClockRanOut() {
     if (ended_) return;
     // A modal box runs its own event loop and the clock keeps ticking in it; a move there
     // would play on behind an open end-of-game question and stack another one.
     if (QuestionOpen()) return;
     host_.Beep();
-    ComputerTurn();
+    PlayComputersTurn();
 }
 
 }  // namespace dyeland

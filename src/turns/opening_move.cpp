@@ -4,7 +4,7 @@
 
 namespace dyeland {
 
-void Game::cmdOppoStart_Click() {
+void Game::PlayOpeningMove() {
     if (ended_) return;
     GameState& s = state;
     ReleaseComputerCorner(false);

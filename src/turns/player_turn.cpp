@@ -7,24 +7,24 @@
 
 namespace dyeland {
 
-void Game::sPicture9_Click(int index) {
+void Game::PickColour(int box) {
     if (ended_) return;
     // Only the eight pickers exist; anything else would put a colour outside the game in play.
-    if (index < 0 || index > LastColour - FirstColour) return;
+    if (box < 0 || box > LastColour - FirstColour) return;
     // The player's redraw goes to the screen only; the computer's move that follows brings
     // the retained image up to date.
     host_.SetAutoRedraw(false);
     // A click handled in the middle of a computer turn started by a click keeps the colour
     // of that first click.
-    if (state.PlayerTurn) state.PlayerColor = static_cast<std::int16_t>(index + FirstColour);
+    if (state.PlayerTurn) state.PlayerColor = static_cast<std::int16_t>(box + FirstColour);
     state.PlayerTurn = false;
-    if (host_.IsChecked(MenuItem::mnuArcade) && host_.IsTimerEnabled(Timer::Timer2)) {
-        host_.SetTimerEnabled(Timer::Timer2, false);
+    if (host_.IsChecked(MenuItem::Arcade) && host_.IsTimerEnabled(Timer::TurnClock)) {
+        host_.SetTimerEnabled(Timer::TurnClock, false);
     }
-    cmdStep_Click();
+    PlayPlayersMove();
 }
 
-void Game::cmdStep_Click() {
+void Game::PlayPlayersMove() {
     if (ended_) return;
     GameState& s = state;
     if (s.ComputerColor == s.PlayerColor) {
@@ -38,7 +38,7 @@ void Game::cmdStep_Click() {
     DrawBoard();
     // The counter outlives games; at its 16-bit limit it stays there rather than wrap.
     if (s.PlayerMoves < std::numeric_limits<std::int16_t>::max()) ++s.PlayerMoves;
-    host_.SetCaption(Caption::Label8, std::to_string(s.PlayerMoves));
+    host_.SetCaption(Caption::PlayerMoves, std::to_string(s.PlayerMoves));
     s.ComputeScore();
 
     // After a win answered Yes the computer makes the first move of the new game.
@@ -46,7 +46,7 @@ void Game::cmdStep_Click() {
         !EndOfGame("Do you want new games ?", "Yes..! Yor score = ")) {
         return;
     }
-    ComputerTurn();
+    PlayComputersTurn();
 }
 
 }  // namespace dyeland

@@ -80,7 +80,7 @@ TEST(GrowRegion, TheComputersOpeningAndMovesGrowInItsOwnSweepOrder) {
         testing::Table t;
         t.Position(board, 12, 13);
         const Grid corner = t.s.ComputerMarks;
-        opening ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
+        opening ? t.game.PlayOpeningMove() : t.game.PlayComputersTurn();
         const int colour = opening ? board(29, 0) : t.s.ComputerColor;
         EXPECT_EQ(t.s.ComputerMarks, ReferenceGrowth(corner, board, colour, SweepOrder::Computer));
     }

@@ -54,7 +54,7 @@ struct Table {
 
     explicit Table(std::uint64_t seed = 1) {
         host.randomSource = SeededSource(seed);
-        game.Form_Load();
+        game.SetUp();
     }
 
     // A game under way past the first five computer turns, without the deal and the opening: the

@@ -41,7 +41,7 @@ TEST(ComputerTurn, PlaysTheFirstChoiceThatNeitherSideHolds) {
         Table t;
         t.Position(c.board, c.player, c.computer);
         t.host.randomSource = [r = 1.0]() mutable { return r -= 0.1; };  // 15, 14, 13, ...
-        t.game.ComputerTurn();
+        t.game.PlayComputersTurn();
         EXPECT_EQ(t.s.ComputerColor, c.chosen);
     }
 }
@@ -61,11 +61,11 @@ TEST(ComputerTurn, TheLeaderHistoryCarriesOverFromTurnToTurn) {
     Table t;
     for (const auto& turn : turns) {
         SCOPED_TRACE(turn.name);
-        t.game.cmdStart_Click();
+        t.game.NewGame();
         t.Position(turn.board, 0, 0);
-        t.game.ComputerTurn();
-        EXPECT_EQ(t.host.captions[Caption::Label1], turn.label1);
-        EXPECT_EQ(t.host.captions[Caption::Label2], turn.label2);
+        t.game.PlayComputersTurn();
+        EXPECT_EQ(t.host.captions[Caption::EarlierLeader], turn.label1);
+        EXPECT_EQ(t.host.captions[Caption::EarliestLeader], turn.label2);
     }
 }
 
@@ -75,13 +75,13 @@ TEST(ComputerTurn, FreesTheCornerBlockInTheFirstFiveTurnsOfEveryGame) {
     Table t;
     auto marked = [&](int x, int y) { return t.s.PlayerMarks(x, y) == Marked; };
     for (int game = 1; game <= 2; ++game) {
-        t.game.cmdStart_Click();
+        t.game.NewGame();
         for (int turn = 0; turn <= 6; ++turn) {
             SCOPED_TRACE("game " + std::to_string(game) + ", computer turn " +
                          std::to_string(turn) + (turn ? "" : ", the opening"));
             for (int i = 0; i < 4; ++i)
                 t.s.PlayerMarks(28 + i % 2, i / 2) = Marked;
-            turn == 0 ? t.game.cmdOppoStart_Click() : t.game.ComputerTurn();
+            turn == 0 ? t.game.PlayOpeningMove() : t.game.PlayComputersTurn();
             EXPECT_EQ(marked(28, 1), turn == 0 || turn == 6);
             EXPECT_EQ(marked(28, 0) || marked(29, 0) || marked(29, 1), turn == 6);
         }
@@ -92,10 +92,10 @@ TEST(ComputerTurn, FreesTheCornerBlockInTheFirstFiveTurnsOfEveryGame) {
 // included, before the interrupted turn goes on; the player keeps the first click's colour.
 TEST(PlayerTurn, AClickAtTheComputersYieldRunsAWholeMoveFirst) {
     Table t;
-    t.game.cmdStart_Click();
+    t.game.NewGame();
     const int picked = t.s.ComputerColor == 13 ? 14 : 13;
-    t.host.onYield = [&] { t.game.sPicture9_Click(2); };
-    t.game.sPicture9_Click(picked - FirstColour);
+    t.host.onYield = [&] { t.game.PickColour(2); };
+    t.game.PickColour(picked - FirstColour);
     EXPECT_EQ(t.s.PlayerColor, picked);
     EXPECT_EQ(t.s.PlayerMoves, 2);
     EXPECT_EQ(t.host.retained, t.s.Colors);
@@ -105,25 +105,25 @@ TEST(PlayerTurn, AClickAtTheComputersYieldRunsAWholeMoveFirst) {
 TEST(PlayerTurn, TheMoveCounterStaysAtItsLimit) {
     constexpr std::int16_t limit = std::numeric_limits<std::int16_t>::max();
     Table t;
-    t.game.cmdStart_Click();
+    t.game.NewGame();
     t.s.PlayerMoves = limit;
-    t.game.sPicture9_Click(t.s.ComputerColor == FirstColour ? 1 : 0);
+    t.game.PickColour(t.s.ComputerColor == FirstColour ? 1 : 0);
     EXPECT_EQ(t.s.PlayerMoves, limit);
-    EXPECT_EQ(t.host.captions[Caption::Label8], std::to_string(limit));
+    EXPECT_EQ(t.host.captions[Caption::PlayerMoves], std::to_string(limit));
 }
 
 // Exit at a computer turn's yield, even two turns deep, ends the program once and stops every
 // interrupted turn before it touches the board.
 TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
     Table t;
-    t.game.cmdStart_Click();
+    t.game.NewGame();
     const Grid computerBefore = t.s.ComputerMarks;
     t.host.solidDraws = 0;
     t.host.onYield = [&] {
-        t.host.onYield = [&] { t.game.mnuExit_Click(); };
-        t.game.sPicture9_Click(2);
+        t.host.onYield = [&] { t.game.Exit(); };
+        t.game.PickColour(2);
     };
-    t.game.sPicture9_Click(t.s.ComputerColor == FirstColour ? 1 : 0);
+    t.game.PickColour(t.s.ComputerColor == FirstColour ? 1 : 0);
     EXPECT_EQ(t.host.solidDraws, 2 * CellCount) << "only the two player moves drew";
     EXPECT_EQ(t.s.ComputerMarks, computerBefore);
     EXPECT_EQ(t.host.endCalls, 1);
@@ -139,9 +139,9 @@ TEST(MenuCommands, NewScoreAnsweredYesClearsBothRecords) {
         Table t;
         t.host.files["res"] = records;
         t.host.answers = {yes};
-        t.game.mnuScor_Click();
+        t.game.ClearHighScores();
         EXPECT_EQ(t.host.files["res"], yes ? std::vector<unsigned char>() : records);
-        EXPECT_EQ(t.host.captions[Caption::Label10], yes ? "0" : "");
+        EXPECT_EQ(t.host.captions[Caption::HighScore], yes ? "0" : "");
     }
 }
 

@@ -51,16 +51,16 @@ void CheckMover(Table& t, bool player, int move, Tally& tally) {
     EXPECT_LE(count, WinningCount) << "no win, no question";
     tally.halfBoardMoves[player] += count == WinningCount;
     // The Arcade clock runs while the player is to pick, and only then.
-    EXPECT_EQ(t.host.IsTimerEnabled(Timer::Timer2),
-              !player && t.host.IsChecked(MenuItem::mnuArcade));
+    EXPECT_EQ(t.host.IsTimerEnabled(Timer::TurnClock),
+              !player && t.host.IsChecked(MenuItem::Arcade));
     EXPECT_EQ(s.PlayerTurn, !player);
 }
 
 // Plays from the variant's menu command to the question answered No. Returns the number of
 // picks; the questions tell who won.
 int PlayOut(Table& t, const Case& c, Tally& tally) {
-    c.classic ? t.game.mnuClassic_Click() : t.game.mnuCenture_Click();
-    if (c.arcade) t.game.mnuArcade_Click();
+    c.classic ? t.game.ChooseClassic() : t.game.ChooseFromTheCentre();
+    if (c.arcade) t.game.ToggleArcade();
     EXPECT_EQ(t.host.retained, t.s.Colors) << "the new game's picture";
     EXPECT_EQ(t.s.ComputerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
     int moves = 0;
@@ -78,18 +78,18 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
         t.host.onYield = nullptr;
         newGameUnmoved = !playerWon;
         // The clock ticks in the question's own event loop and must not move behind it.
-        if (c.arcade) t.game.Timer2_Timer();
+        if (c.arcade) t.game.TurnClockRanOut();
     };
     while (!t.game.Ended() && ++moves < 300) {
         if (c.arcade && moves % 5 == 0) {
-            t.game.sPicture9_Click(t.s.ComputerColor - FirstColour);
+            t.game.PickColour(t.s.ComputerColor - FirstColour);
             ++tally.beeps;
             EXPECT_TRUE(t.s.PlayerTurn) << "the computer's colour refused, move " << moves;
-            EXPECT_FALSE(t.host.IsTimerEnabled(Timer::Timer2)) << "a pick stops the clock";
+            EXPECT_FALSE(t.host.IsTimerEnabled(Timer::TurnClock)) << "a pick stops the clock";
         }
         // The computer's turn yields after its evaluation, before it touches the board.
         t.host.onYield = [&] { CheckMover(t, true, moves, tally); };
-        t.game.sPicture9_Click(testing::ScriptedPick(t.s, c.greedy) - FirstColour);
+        t.game.PickColour(testing::ScriptedPick(t.s, c.greedy) - FirstColour);
         if (t.game.Ended()) break;
         if (std::exchange(newGameUnmoved, false))
             EXPECT_TRUE(t.s.PlayerTurn) << "the new game's first pick, move " << moves;
@@ -97,7 +97,7 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
             CheckMover(t, false, moves, tally);
         if (c.arcade && moves % 3 == 0) {  // the player is slow: the computer moves again
             const int colour = t.s.ComputerColor;
-            t.game.Timer2_Timer(), ++tally.beeps;
+            t.game.TurnClockRanOut(), ++tally.beeps;
             if (t.game.Ended()) break;
             EXPECT_NE(t.s.ComputerColor, colour) << "the tick's move, move " << moves;
             CheckMover(t, false, moves, tally);

@@ -285,7 +285,7 @@ TEST_F(InAFolder, NewScoreEmptiesTheScoreFile) {
     OnRealFiles host;
     host.answers = {true};
     Game game(host);
-    game.mnuScor_Click();
+    game.ClearHighScores();
     EXPECT_EQ(Contents("res"), "");
 }
 

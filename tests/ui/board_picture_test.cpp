@@ -85,7 +85,7 @@ TEST_F(Board, WhatOnlyReachedTheScreenStaysUntilThatPartIsUncovered) {
 
 // The winning pick is drawn on the screen only, and the screen shows it behind the question.
 TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
-    form.game.cmdStart_Click();
+    form.game.NewGame();
     const int pick = s.ComputerColor == FirstColour ? FirstColour + 1 : FirstColour;
     for (int i = 0; i < CellCount; ++i)
         if (s.ComputerMarks.cells[i] != Marked) s.Colors.cells[i] = static_cast<std::int16_t>(pick);
@@ -100,7 +100,7 @@ TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
                          (PaletteRgb(s.Colors(x, y)) | Black);
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Y);
     });
-    form.game.sPicture9_Click(pick - FirstColour);
+    form.game.PickColour(pick - FirstColour);
     EXPECT_EQ(wrong, 0) << "cells not showing their colour";
 }
 
@@ -108,10 +108,10 @@ TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
 // screen at once, and a repaint from the retained image brings them back.
 TEST_F(Board, LineAfterARefusedPickReachesTheScreenOnly) {
     auto outlined = [&] { return Shot().pixel(picture->Edge(3000), picture->Edge(3100)) == Black; };
-    form.game.cmdStart_Click();
-    form.game.sPicture9_Click(s.ComputerColor - FirstColour);
+    form.game.NewGame();
+    form.game.PickColour(s.ComputerColor - FirstColour);
     ASSERT_TRUE(outlined());
-    form.game.mnuLine_Click();
+    form.game.ToggleGridLines();
     EXPECT_FALSE(outlined());
     QWindowStateChangeEvent restored(Qt::WindowMinimized);
     QCoreApplication::sendEvent(&form, &restored);

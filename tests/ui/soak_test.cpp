@@ -34,8 +34,8 @@ public:
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
     void SetCaption(Caption control, std::string_view text) override {
         WindowHost::SetCaption(control, text);
-        if (control == Caption::cmdStart) black = game().state.PlayerColor == 0;
-        if (control != Caption::Label8) return;
+        if (control == Caption::StartButton) black = game().state.PlayerColor == 0;
+        if (control != Caption::PlayerMoves) return;
         const GameState& s = game().state;
         const auto move =
             testing::AfterMove(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount, black);

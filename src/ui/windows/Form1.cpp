@@ -134,7 +134,7 @@ Form1::Form1(std::unique_ptr<WindowHost> own, WindowHost* given)
                   {Timer1_, Timer2_},
                   Picture1_},
                  game);
-    game.Form_Load();
+    game.SetUp();
 }
 
 Form1::~Form1() = default;
@@ -196,26 +196,26 @@ void Form1::BuildControls(QWidget* client) {
         const QString colour = ColourName(FirstColour + k);
         picker->setAccessibleName(colour);
         SpeakPickerState(*picker, k, game.state);
-        connect(picker, &PickerBox::clicked, this, [this, k] { game.sPicture9_Click(k); });
+        connect(picker, &PickerBox::clicked, this, [this, k] { game.PickColour(k); });
         pickers[k] = picker;
     }
 
     cmdStart_ = AddButton(client, "cmdStart", "Start", TwipsRect(240, 7200, 1095, 375));
-    connect(cmdStart_, &QPushButton::clicked, this, [this] { game.cmdStart_Click(); });
+    connect(cmdStart_, &QPushButton::clicked, this, [this] { game.NewGame(); });
     Describe(cmdStart_, "", "Starts a new game");
     auto* Command2 = AddButton(client, "Command2", "Exit", TwipsRect(5400, 7200, 1095, 375));
-    connect(Command2, &QPushButton::clicked, this, [this] { game.Command2_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { game.Exit(); });
     Describe(Command2, "", "Ends the program");
 
     // Right of the client area's edge: never seen, yet working controls the game drives, and
     // the two buttons stay in the tab order. The keyboard can reach the buttons, so a screen
     // reader tells what they do; the labels it reports as off screen.
     cmdStep_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
-    connect(cmdStep_, &QPushButton::clicked, this, [this] { game.cmdStep_Click(); });
+    connect(cmdStep_, &QPushButton::clicked, this, [this] { game.PlayPlayersMove(); });
     cmdStep_->SetHintOnce(StepDescription);
     auto* cmdOppoStart =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
-    connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.cmdOppoStart_Click(); });
+    connect(cmdOppoStart, &QPushButton::clicked, this, [this] { game.PlayOpeningMove(); });
     cmdOppoStart->SetHintOnce("Not shown on screen: makes the computer's opening move");
     auto hidden = [client](const char* name, const QRect& place, const char* accessibleName,
                            const char* description) {
@@ -268,23 +268,22 @@ QAction* Form1::AddCheckItem(QMenu* menu, const char* name, const QString& capti
 void Form1::BuildMenus() {
     QMenu* mnuGame = menuBar()->addMenu("Game");
     mnuGame->setObjectName("mnuGame");
-    AddItem(mnuGame, "mnuNGames", "New Game", &Game::mnuNGames_Click);
+    AddItem(mnuGame, "mnuNGames", "New Game", &Game::NewGame);
     mnuGame->addSeparator()->setObjectName("Razrel3");
-    AddItem(mnuGame, "mnuExit", "Exit", &Game::mnuExit_Click);
+    AddItem(mnuGame, "mnuExit", "Exit", &Game::Exit);
 
     QMenu* mnuSetup = menuBar()->addMenu("Options");
     mnuSetup->setObjectName("mnuSetup");
     auto* checkMarkOnly = new CheckMarkOnlyStyle;
     checkMarkOnly->setParent(mnuSetup);
     mnuSetup->setStyle(checkMarkOnly);
-    mnuClassic_ =
-        AddCheckItem(mnuSetup, "mnuClassic", "Classic Game", true, &Game::mnuClassic_Click);
+    mnuClassic_ = AddCheckItem(mnuSetup, "mnuClassic", "Classic Game", true, &Game::ChooseClassic);
     mnuCenture_ = AddCheckItem(mnuSetup, "mnuCenture", "\"From The Centre\"  Game", false,
-                               &Game::mnuCenture_Click);
+                               &Game::ChooseFromTheCentre);
     mnuSetup->addSeparator()->setObjectName("Razdel1");
-    mnuLine_ = AddCheckItem(mnuSetup, "mnuLine", "Line", true, &Game::mnuLine_Click);
-    mnuArcade_ = AddCheckItem(mnuSetup, "mnuArcade", "Arcade", false, &Game::mnuArcade_Click);
-    AddItem(mnuSetup, "mnuScor", "New score", &Game::mnuScor_Click);
+    mnuLine_ = AddCheckItem(mnuSetup, "mnuLine", "Line", true, &Game::ToggleGridLines);
+    mnuArcade_ = AddCheckItem(mnuSetup, "mnuArcade", "Arcade", false, &Game::ToggleArcade);
+    AddItem(mnuSetup, "mnuScor", "New score", &Game::ClearHighScores);
 
     QMenu* mnuHelp = menuBar()->addMenu("Help");
     mnuHelp->setObjectName("mnuHelp");
@@ -310,12 +309,12 @@ Form3* Form1::alert() {
 
 void Form1::Timer1_Timer() {
     if (game.Ended()) return;
-    game.Timer1_Timer();
+    game.ShowCounts();
     if (!game.Ended() && isMinimized()) alert()->ShowAlert();
 }
 
 void Form1::Timer2_Timer() {
-    if (!game.Ended()) game.Timer2_Timer();
+    if (!game.Ended()) game.TurnClockRanOut();
 }
 
 // Posted, not sent: the menu returns before the key is handled, as a typed F1 would arrive.
@@ -354,7 +353,7 @@ void Form1::ShowHelp(const QString& page) {
 
 // Closing the window ends the program, the way the Exit command does.
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!game.Ended()) game.mnuExit_Click();
+    if (!game.Ended()) game.Exit();
     event->accept();
 }
 

@@ -44,9 +44,9 @@ void WindowHost::Attach(const WindowParts& parts, const Game& game) {
 void WindowHost::SetCaption(Caption control, std::string_view text) {
     // A new game writes the Start button's caption first, and only a computer move writes the
     // colour it took.
-    newGame_ = newGame_ || control == Caption::cmdStart;
-    computerMoved_ = computerMoved_ || control == Caption::Label3;
-    if (control == Caption::cmdStart) {
+    newGame_ = newGame_ || control == Caption::StartButton;
+    computerMoved_ = computerMoved_ || control == Caption::ComputersColour;
+    if (control == Caption::StartButton) {
         parts_.cmdStart->setText(FromUtf8(text));
         return;
     }
