@@ -5,21 +5,15 @@
 namespace dyeland {
 
 void Game::DrawBoard() {
-    state.CellX = 0;
-    state.CellY = BoardSide - 1;
-    state.CellSize = CellUnits;
-    const int size = state.CellSize;
+    constexpr int size = CellUnits;
     for (int x = 0; x < BoardSide; ++x) {
         for (int y = BoardSide - 1; y >= 0; --y) {
-            state.CellColor = state.Colors(x, y);
             const int x1 = size * x, y1 = size * y;
-            host_.DrawSolidBox(x1, y1, x1 + size, y1 + size, state.CellColor);
+            host_.DrawSolidBox(x1, y1, x1 + size, y1 + size, state.Colors(x, y));
             // Each outline redraws the edges that the next squares painted over.
             if (state.ShowGrid) host_.DrawOutlineBox(x1, y1, x1 + size, y1 + size, 0);
         }
     }
-    state.CellX = 0;
-    state.CellY = BoardSide - 1;
     host_.BoardDrawn();
 }
 

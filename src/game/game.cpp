@@ -8,7 +8,7 @@
 namespace dyeland {
 
 void Game::SetUp() {
-    state.SetLoadValues();
+    state.SetStartValues();
     host_.SetAutoRedraw(true);
 }
 
@@ -37,11 +37,26 @@ void Game::Warn(std::string_view text) {
     --openBoxes_;
 }
 
-bool Game::EndOfGame(std::string_view prompt, std::string_view titleStart) {
+void Game::Grow(Side side) {
+    GameState& s = state;
+    const bool player = side == Side::Player;
+    Grid& marks = player ? s.PlayerMarks : s.ComputerMarks;
+    const int colour = player ? s.PlayerColor : s.ComputerColor;
+    GrowRegion(marks, s.Colors, colour, player ? SweepOrder::Player : SweepOrder::Computer);
+    (player ? s.PlayerCount : s.ComputerCount) = PaintRegion(marks, s.Colors, colour);
+    DrawBoard();
+    s.ComputeScore();
+}
+
+bool Game::GameGoesOnAfter(Side side) {
+    const bool player = side == Side::Player;
+    if ((player ? state.PlayerCount : state.ComputerCount) <= WinningCount) return true;
     SaveHighScore();
     // A failed save shows a warning box first; the question still follows it.
     if (ended_) return false;
-    const bool yes = Ask(prompt, std::string(titleStart) + std::to_string(state.Score));
+    const std::string title =
+        (player ? "Yes..! Yor score = " : "No..! Yor score = ") + std::to_string(state.Score);
+    const bool yes = Ask(player ? "Do you want new games ?" : "Do you want new game?", title);
     if (ended_) return false;
     if (!yes) {
         EndProgram();

@@ -71,9 +71,13 @@ private:
     void EndProgram();
     bool Ask(std::string_view prompt, std::string_view title);
     void Warn(std::string_view text);
-    // Saves the score and asks for a new game, whose title ends with the score. True when
-    // the caller goes on: Yes was answered and the new game is set up.
-    bool EndOfGame(std::string_view prompt, std::string_view titleStart);
+    enum class Side { Player, Computer };
+    // A side's move: its region grows over its colour and takes it, the board is drawn and
+    // the score follows.
+    void Grow(Side side);
+    // After a side's move: true when the game goes on. A side past half the board has won: the
+    // score is saved and a new game offered, and true then means Yes and the new game set up.
+    bool GameGoesOnAfter(Side side);
     // Clears the player's marks on (29, 1), (28, 0) and (29, 0), and on (28, 1) for the
     // whole 2 x 2 block.
     void ReleaseComputerCorner(bool wholeBlock);

@@ -1,9 +1,9 @@
-// Load values and the two small operations on the game state.
+// The values the program starts with, and the score.
 #include "game/game_state.h"
 
 namespace dyeland {
 
-void GameState::SetLoadValues() {
+void GameState::SetStartValues() {
     Colors.Fill(0);
     PlayerMarks.Fill(0);
     ComputerMarks.Fill(0);
@@ -12,16 +12,10 @@ void GameState::SetLoadValues() {
     ClassicGame = true;
     ShowGrid = true;
     PlayerTurn = true;
-    CellX = 0;
-    CellY = BoardSide - 1;
 }
 
 void GameState::ComputeScore() {
     Score = ClassicGame ? PlayerCount - ComputerCount : PlayerCount + 500 - ComputerCount;
-}
-
-void GameState::CopyComputerMarks() {
-    ComputerMarksCopy = ComputerMarks;
 }
 
 }  // namespace dyeland

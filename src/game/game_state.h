@@ -2,7 +2,6 @@
 // The names are the game's own; handlers read and write them directly.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -14,40 +13,28 @@ struct GameState {
     Grid Colors;
     Grid PlayerMarks;
     Grid ComputerMarks;
-    Grid ComputerMarksCopy;
-    // Entry k (1..8) is the computer's trial result for colour k + 7; entry 0 is unused.
-    std::array<std::int16_t, 9> ColorTally{};
 
     bool ClassicGame = false;
     bool ShowGrid = false;
+    // False only while a move is being played.
     bool PlayerTurn = false;
+    // 0 until the player's first pick; the picks are 8 to 15.
     std::int16_t PlayerColor = 0;
     int ComputerColor = 0;
-    int StartColor = 0;
+    // The computer's moves in this game, counted up to five.
     std::int16_t OpeningMoves = 0;
+    // The player's moves since the program started; no new game resets them.
     std::int16_t PlayerMoves = 0;
     float HighScoreClassic = 0;
     float HighScoreCentre = 0;
 
-    // Working variables of the board loops.
-    int Sweep = 0;
-    int CellX = 0;
-    int CellY = 0;
-    int CellSize = 0;
-    int CellColor = 0;
-    int OppoStartColor = 0;
-
-    // The computer's evaluation. Best4 and Best5 start empty and are never reset.
-    int TrialIndex = 0;
-    int TrialColor = 0;
+    // The leaders of the computer's last rating, as numbers 1 to 8 while it rates and colours 8
+    // to 15 after it: Best1 the last leader, Best2 the one it displaced. Best4 and Best5, older
+    // leaders, start empty and carry over from turn to turn and game to game.
     int Best1 = 0;
     int Best2 = 0;
-    int Best3 = 0;
     std::optional<int> Best4;
     std::optional<int> Best5;
-    int BestCount = 0;
-    std::int16_t ChoiceAttempt = 0;
-    std::int16_t ChosenColor = 0;
 
     // Program-wide values.
     int PlayerCount = 0;
@@ -55,11 +42,10 @@ struct GameState {
     int Score = 0;
     float HighScore = 0;
 
-    // The values the window's load handler sets.
-    void SetLoadValues();
+    // The values the program starts with.
+    void SetStartValues();
     // Score from the two counts: their difference, or in the centre game 500 more.
     void ComputeScore();
-    void CopyComputerMarks();
 };
 
 // Start cells of the two sides.

@@ -22,8 +22,6 @@ void Game::NewGame() {
     host_.SetAutoRedraw(false);
     host_.SetCaption(Caption::StartButton, "New game");
 
-    s.CellX = 0;
-    s.CellY = BoardSide - 1;
     s.OpeningMoves = 0;
     s.PlayerCount = 0;
     s.ComputerCount = 0;
@@ -54,18 +52,14 @@ void Game::NewGame() {
         }
     }
 
-    s.CellSize = CellUnits;
     DrawBoard();
     // The second, identical pass builds the retained image that every repaint shows.
     host_.SetAutoRedraw(true);
-    s.CellSize = CellUnits;
     DrawBoard();
 
     // The start region is only marked: its cells already show the start cell's colour, and
     // neither count moves before each side's first regular move.
-    s.StartColor = s.Colors(PlayerStartX, PlayerStartY);
-    GrowRegion(s.PlayerMarks, s.Colors, s.StartColor, SweepOrder::Player);
-    s.Sweep = 1;
+    GrowRegion(s.PlayerMarks, s.Colors, s.Colors(PlayerStartX, PlayerStartY), SweepOrder::Player);
     ReleaseComputerCorner(false);
 
     // The computer always opens a game.

@@ -26,50 +26,30 @@ void Game::PlayComputersTurn() {
     }
 
     RateColours();
-    s.ChoiceAttempt = 1;
     // A click, a tick or a menu command may run here to its end, a whole nested move
     // included; the pick below then works from whatever they left.
     host_.ProcessPendingEvents();
     if (ended_) return;
 
+    // The first of the last leader, the leader it displaced, colour 15 and random colours that
+    // neither side holds.
     int randomAttempts = 0;
-    for (;;) {
-        int pick;
-        switch (s.ChoiceAttempt) {
-            case 1:
-                pick = s.Best1;
-                s.ChoiceAttempt = 2;
-                break;
-            case 2:
-                pick = s.Best2;
-                s.ChoiceAttempt = 3;
-                break;
-            case 3:
-                pick = LastColour;
-                s.ChoiceAttempt = 4;
-                break;
-            default:
-                pick = RandomColour(host_.Rnd());
-                if (++randomAttempts > RandomAttemptLimit) pick = FirstAllowedColour();
-                break;
-        }
-        if (pick != s.ComputerColor && pick != s.PlayerColor) {
-            s.ChoiceAttempt = 1;
-            s.ChosenColor = static_cast<std::int16_t>(pick);
-            break;
+    int pick = s.Best1;
+    for (int attempt = 1; pick == s.ComputerColor || pick == s.PlayerColor; ++attempt) {
+        if (attempt == 1) {
+            pick = s.Best2;
+        } else if (attempt == 2) {
+            pick = LastColour;
+        } else {
+            pick = RandomColour(host_.Rnd());
+            if (++randomAttempts > RandomAttemptLimit) pick = FirstAllowedColour();
         }
     }
-    host_.SetCaption(Caption::ComputersColour, std::to_string(s.ChosenColor));
-    s.ComputerColor = s.ChosenColor;
+    host_.SetCaption(Caption::ComputersColour, std::to_string(pick));
+    s.ComputerColor = pick;
 
-    GrowRegion(s.ComputerMarks, s.Colors, s.ComputerColor, SweepOrder::Computer);
-    s.ComputerCount = PaintRegion(s.ComputerMarks, s.Colors, s.ComputerColor);
-    DrawBoard();
-    s.ComputeScore();
-    if (s.ComputerCount > WinningCount &&
-        !EndOfGame("Do you want new game?", "No..! Yor score = ")) {
-        return;
-    }
+    Grow(Side::Computer);
+    if (!GameGoesOnAfter(Side::Computer)) return;
 
     s.PlayerTurn = true;
     // A running clock keeps its schedule; only a stopped one starts a fresh interval.

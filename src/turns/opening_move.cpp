@@ -11,9 +11,7 @@ void Game::PlayOpeningMove() {
     // The top-right cell sets the colour in both variants, so in the centre game the region
     // grows from (15, 15) only over touching cells that happen to share that colour.
     s.ComputerColor = s.Colors(ClassicStartX, ClassicStartY);
-    s.OppoStartColor = s.Colors(ClassicStartX, ClassicStartY);
-    GrowRegion(s.ComputerMarks, s.Colors, s.OppoStartColor, SweepOrder::Computer);
-    s.Sweep = 1;
+    GrowRegion(s.ComputerMarks, s.Colors, s.ComputerColor, SweepOrder::Computer);
     host_.SetAutoRedraw(true);
     host_.FocusStepButton();
 }

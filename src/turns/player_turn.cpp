@@ -33,20 +33,12 @@ void Game::PlayPlayersMove() {
         return;
     }
 
-    GrowRegion(s.PlayerMarks, s.Colors, s.PlayerColor, SweepOrder::Player);
-    s.PlayerCount = PaintRegion(s.PlayerMarks, s.Colors, s.PlayerColor);
-    DrawBoard();
+    Grow(Side::Player);
     // The counter outlives games; at its 16-bit limit it stays there rather than wrap.
     if (s.PlayerMoves < std::numeric_limits<std::int16_t>::max()) ++s.PlayerMoves;
     host_.SetCaption(Caption::PlayerMoves, std::to_string(s.PlayerMoves));
-    s.ComputeScore();
-
     // After a win answered Yes the computer makes the first move of the new game.
-    if (s.PlayerCount > WinningCount &&
-        !EndOfGame("Do you want new games ?", "Yes..! Yor score = ")) {
-        return;
-    }
-    PlayComputersTurn();
+    if (GameGoesOnAfter(Side::Player)) PlayComputersTurn();
 }
 
 }  // namespace dyeland
