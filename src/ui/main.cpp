@@ -1,4 +1,4 @@
-// The program's entry (Module1's start-up): answers --help and --version, picks the display
+// The program's entry: answers --help and --version, picks the display
 // platform, creates the main window, whose load handler sets the game's start values, shows it
 // and runs the event loop until the program is ended.
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "desktop/Platform.h"
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     // titles of the About and help windows.
     QGuiApplication::setDesktopFileName("org.dyeland.Dyeland");
     QCoreApplication::setApplicationName("Dyeland");
-    dyeland::Form1 form;
+    dyeland::MainWindow form;
     form.show();
     // The menu launcher could not use the scores' usual folder and says why, once.
     if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {

@@ -15,14 +15,14 @@
 #include "game/board.h"
 #include "table.h"
 #include "window_test_support.h"
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
 
 namespace dyeland::test {
 namespace {
 
 // The news a finished handler gives a screen reader, and a format filled with the computer's
 // colour and the sizes of both regions.
-QString Heard(const Form1& form) {
+QString Heard(const MainWindow& form) {
     QCoreApplication::processEvents();
     return LastNews(form);
 }
@@ -32,16 +32,17 @@ QString News(const char* format, const GameState& s) {
                                size(s.ComputerMarks));
 }
 
-QAccessibleInterface* Picker(const Form1& form, int colour) {  // made in colour order
-    return QAccessible::queryAccessibleInterface(form.findChildren<PickerBox*>().at(colour - 8));
+QAccessibleInterface* Picker(const MainWindow& form, int colour) {  // made in colour order
+    return QAccessible::queryAccessibleInterface(form.findChildren<ColourBox*>().at(colour - 8));
 }
-void Press(const Form1& form, int colour) {
+void Press(const MainWindow& form, int colour) {
     Picker(form, colour)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 // A window the screen reader reads, and the game it shows.
 struct ScreenReader : ::testing::Test {
-    Form1 form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};  // one deal every run
+    // One deal every run.
+    MainWindow form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};
     GameState& s = form.game.state;
 };
 

@@ -229,7 +229,7 @@ public:
         if (!QAccessible::isActive()) return;
         for (QAccessible::Id id : items_)
             if (id) static_cast<BoardItem*>(QAccessible::accessibleInterface(id))->TellIfRenamed();
-        for (PickerBox* picker : Board()->window()->findChildren<PickerBox*>()) {
+        for (ColourBox* picker : Board()->window()->findChildren<ColourBox*>()) {
             QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(picker);
             const QString name = spoken->text(QAccessible::Name);
             if (picker->property("toldName").toString() == name) continue;
@@ -426,7 +426,7 @@ QString LastNews(const QWidget& window) {
 // The refusal compares with the computer's colour; the player's colour is the one the region
 // shows, which after a new game is the start cell's. All in the name, so focus on a box says one
 // line.
-void SpeakPickerState(PickerBox& picker, int k, const GameState& state) {
+void SpeakColourBoxState(ColourBox& picker, int k, const GameState& state) {
     const int colour = FirstColour + k;
     picker.SpokenState = [&state, colour]() -> QString {
         if (colour == state.ComputerColor) return "taken by the computer";

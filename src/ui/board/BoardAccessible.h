@@ -10,7 +10,7 @@ class QWidget;
 namespace dyeland {
 
 class BoardPicture;
-class PickerBox;
+class ColourBox;
 struct GameState;
 
 // A palette colour as the game speaks it: "light red", "yellow".
@@ -22,7 +22,7 @@ void InstallBoardAccessible();
 
 // Lets picker k say whether its colour is refused or already the player's, and how many cells
 // it would gain; worked out only when a screen reader asks.
-void SpeakPickerState(PickerBox& picker, int k, const GameState& state);
+void SpeakColourBoxState(ColourBox& picker, int k, const GameState& state);
 
 // "light red, yours, row 30 column 1": a cell by its colour, owner and place.
 QString CellName(const GameState& state, int row, int column);

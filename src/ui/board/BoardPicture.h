@@ -1,4 +1,4 @@
-// Picture1, the board box: draws boxes in board units (twips from the board's corner) and keeps
+// The board box: draws boxes in board units (twips from the board's corner) and keeps
 // the retained image that its AutoRedraw switch selects.
 #pragma once
 

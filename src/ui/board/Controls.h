@@ -35,10 +35,10 @@ private:
 
 // One colour box under the board: a solid colour that reports a left click. Tab reaches it, and
 // Space or Enter on it counts as a click, as does a screen reader's press.
-class PickerBox : public QWidget {
+class ColourBox : public QWidget {
     Q_OBJECT
 public:
-    PickerBox(QRgb colour, QWidget* parent);
+    ColourBox(QRgb colour, QWidget* parent);
     QRgb Colour() const { return colour_; }
     void Press() { emit clicked(); }
 

@@ -47,7 +47,7 @@ void WindowHost::SetCaption(Caption control, std::string_view text) {
     newGame_ = newGame_ || control == Caption::cmdStart;
     computerMoved_ = computerMoved_ || control == Caption::Label3;
     if (control == Caption::cmdStart) {
-        parts_.cmdStart->setText(FromUtf8(text));
+        parts_.startButton->setText(FromUtf8(text));
         return;
     }
     parts_.captions[static_cast<std::size_t>(control) - 1]->SetValue(FromUtf8(text));
@@ -101,7 +101,7 @@ void WindowHost::FocusStepButton() {
         Announce(*parts_.window, MoveNews(game_->state));
     }
     newGame_ = computerMoved_ = false;
-    parts_.cmdStep->setFocus(Qt::OtherFocusReason);
+    parts_.stepButton->setFocus(Qt::OtherFocusReason);
 }
 
 bool WindowHost::AskYesNo(std::string_view prompt, std::string_view title) {
