@@ -16,6 +16,7 @@
 #include "table.h"
 #include "window_test_support.h"
 #include "windows/MainWindow.h"
+#include "windows/SpokenNews.h"
 
 namespace dyeland::test {
 namespace {
@@ -83,7 +84,7 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
                             {Qt::Key_Down, 2, 1},  {Qt::Key_PageDown, 30, 1}};  // row, column
     for (const auto& [key, row, column] : steps) {
         QTest::keyClick(board, Qt::Key(key));
-        const int at = board->CellCursor.y() * 30 + board->CellCursor.x();
+        const int at = CellCursor(*board).y() * 30 + CellCursor(*board).x();
         const QString name =
             QAccessible::queryAccessibleInterface(board)->child(at)->text(QAccessible::Name);
         EXPECT_TRUE(name.endsWith(QString(", row %1 column %2").arg(row).arg(column))) << key;

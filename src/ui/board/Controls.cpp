@@ -1,5 +1,5 @@
-// Enter-pressable command buttons, the colour pickers, the value labels with what screen readers
-// learn of them, and the sunken picture-box border.
+// The colour boxes and the value labels with what screen readers learn of them, and the sunken
+// border of the board and the boxes.
 #include "board/Controls.h"
 
 #include <QAccessible>
@@ -122,28 +122,6 @@ void DrawSunkenBorder(QPainter& painter, const QRect& rect) {
     };
     ring(outer, QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF));
     ring(inner, QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
-}
-
-void CommandButton::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !event->isAutoRepeat() && isEnabled()) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
-void CommandButton::SetHintOnce(const QString& hint) {
-    setAccessibleDescription(hint);
-    hintOnce_ = true;
-}
-
-void CommandButton::focusOutEvent(QFocusEvent* event) {
-    QPushButton::focusOutEvent(event);
-    if (hintOnce_ && QAccessible::isActive()) {
-        hintOnce_ = false;
-        setAccessibleDescription({});
-    }
 }
 
 ColourBox::ColourBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {

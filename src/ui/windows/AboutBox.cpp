@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "windows/Artwork.h"
+#include "windows/Twips.h"
 
 namespace dyeland {
 namespace {

@@ -13,14 +13,16 @@
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
 #include "windows/AboutBox.h"
 #include "windows/Artwork.h"
+#include "windows/CommandButton.h"
 #include "windows/HelpWindow.h"
+#include "windows/MenuAccessible.h"
 #include "windows/MenuStyle.h"
 #include "windows/MinimisedAlert.h"
+#include "windows/Twips.h"
 
 namespace dyeland {
 namespace {
@@ -172,9 +174,9 @@ void MainWindow::BuildControls(QWidget* client) {
                                   "Best score stored for the game being played");
 
     InstallBoardAccessible();
-    board_ = new BoardPicture(game.state, client);
+    board_ = new BoardPicture(client);
     board_->setObjectName("Picture1");
-    AddCellCursor(*board_);
+    AddBoardReader(*board_, game.state);
     board_->move(Px(120), Px(600));
     Describe(board_, "Board",
              "A table of 30 rows by 30 columns; the arrow keys, Home, End, Page Up and Page Down "
@@ -270,6 +272,7 @@ QAction* MainWindow::AddCheckItem(QMenu* menu, const char* name, const QString& 
 }
 
 void MainWindow::BuildMenus() {
+    InstallMenuAccessible();
     QMenu* gameMenu = menuBar()->addMenu("Game");
     gameMenu->setObjectName("mnuGame");
     AddItem(gameMenu, "mnuNGames", "New Game", &Game::mnuNGames_Click);

@@ -12,9 +12,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "windows/Artwork.h"
+#include "windows/Twips.h"
 
 namespace dyeland {
 namespace {

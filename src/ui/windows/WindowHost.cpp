@@ -15,6 +15,7 @@
 #include "board/Controls.h"
 #include "files/WorkingDirFiles.h"
 #include "windows/GameMessageBox.h"
+#include "windows/SpokenNews.h"
 
 namespace dyeland {
 namespace {
