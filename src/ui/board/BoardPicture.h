@@ -23,7 +23,6 @@ public:
 
     // On: drawing goes into the retained image, which every repaint shows. Off: drawing
     // reaches the screen only, until the system next repaints the box.
-    bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on) { autoRedraw_ = on; }
 
     // Corners in board units; a solid box covers its interior and all four edge lines, an

@@ -21,7 +21,6 @@ class ColourBox : public QWidget {
     Q_OBJECT
 public:
     ColourBox(QRgb colour, QWidget* parent);
-    QRgb Colour() const { return colour_; }
     void Press() { emit clicked(); }
 
     // What a screen reader adds to the name ("taken by the computer"), worked out each time it

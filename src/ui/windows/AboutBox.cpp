@@ -51,7 +51,7 @@ AboutBox::AboutBox(QWidget* parent)
     logo->setObjectName("Image1");
     logo->move(Px(120), Px(120));
 
-    AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375),
+    AddLabel(this, "Label3", "Dyeland, Version " DYELAND_VERSION, TwipsRect(1680, 120, 1935, 375),
              "Name and version of the program");
     AddLabel(this, "Label2", QString::fromUtf8("\u00A9 2026 The Dyeland developers"),
              TwipsRect(1680, 480, 3495, 375), "Copyright");

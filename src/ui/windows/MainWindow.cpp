@@ -113,11 +113,6 @@ MainWindow::MainWindow(std::unique_ptr<WindowHost> own, WindowHost* given)
     turnClock_ = AddTimer("Timer2", 3000, false, &MainWindow::TurnClockTick);
     // The player's three seconds: a coarse timer could move them by up to 150 ms.
     turnClock_->setTimerType(Qt::PreciseTimer);
-    // The warm-up timer is never started: the first deal throws away the draws its ticks would
-    // have made, and the start screen sleeps instead of waking a hundred times a second.
-    auto* tmrRnd = new QTimer(this);
-    tmrRnd->setObjectName("tmrRnd");
-    tmrRnd->setInterval(static_cast<int>(WarmUpTickMs));
 
     // The layout's client area starts below the menu bar, so the window grows by the bar.
     // setGeometry places the window's inside, not its frame.

@@ -58,8 +58,6 @@ public:
     WindowHost& host() const { return host_; }
     // The alert is made when it is first needed: its 24-point text costs a good part of a start.
     MinimisedAlert* alert();
-    AboutBox* about() const { return about_; }
-    HelpWindow* help() const { return help_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

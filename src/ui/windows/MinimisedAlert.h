@@ -23,8 +23,6 @@ public:
     // Shows the alert, loading it first when it is not loaded. An alert already up stays as
     // it is, its blinking untouched.
     void ShowAlert();
-    bool IsLoaded() const { return loaded_; }
-    bool IsBlinking() const { return blinking_; }
     const QTimer& PhaseTimer() const { return *phaseTimer_; }
 
     // Once, 100 ms after the alert is loaded: starts the blinking.
