@@ -12,21 +12,19 @@
 namespace dyeland {
 namespace {
 
-// Qt gives an unknown widget the role of a plain client area; a picker is a button to a screen
+// Qt gives an unknown widget the role of a plain client area; a colour box is a button to a screen
 // reader, and its press action plays the colour. A question box on screen keeps the mouse and
-// the keys from the pickers, so it keeps the press from them too.
+// the keys from the colour boxes, so it keeps the press from them too.
 class ColourBoxAccessible : public QAccessibleWidget {
 public:
-    explicit ColourBoxAccessible(ColourBox* picker)
-        : QAccessibleWidget(picker, QAccessible::Button) {}
+    explicit ColourBoxAccessible(ColourBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         // Qt would give the tooltip, "Click Me!", as the description: one more line on each box.
         if (t == QAccessible::Description) return {};
-        const auto* picker = static_cast<const ColourBox*>(widget());
+        const auto* box = static_cast<const ColourBox*>(widget());
         QString text = QAccessibleWidget::text(t);
-        const QString state =
-            t == QAccessible::Name && picker->SpokenState ? picker->SpokenState() : "";
+        const QString state = t == QAccessible::Name && box->SpokenState ? box->SpokenState() : "";
         return state.isEmpty() ? text : text + ", " + state;
     }
 

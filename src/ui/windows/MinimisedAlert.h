@@ -1,5 +1,5 @@
-// The borderless alert that blinks "Atas...!" near the top of the screen while the
-// main window is minimised.
+// The borderless alert that blinks "Atas...!" near the top of the screen while the main window
+// is minimised.
 #pragma once
 
 #include <QWidget>
