@@ -13,7 +13,7 @@
 #include <random>
 #include <vector>
 
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
 
 namespace dyeland::bench {
 namespace {
@@ -33,10 +33,10 @@ struct BenchForm {
     BenchForm() {
         window.show();
         (void)QTest::qWaitForWindowExposed(&window);
-        Picture1 = window.findChild<QWidget*>("Picture1");
+        board = window.findChild<QWidget*>("Picture1");
         for (int k = 0; k < 8; ++k)
             pickers[k] = window.findChild<QWidget*>(QString("sPicture9_%1").arg(k));
-        Picture1->installEventFilter(&paints);
+        board->installEventFilter(&paints);
     }
 
     void NewGame() {
@@ -45,7 +45,7 @@ struct BenchForm {
     }
 
     BenchHost host;
-    Form1 window{host};
+    MainWindow window{host};
     Game& game = window.game;
 
     struct PaintCounter : QObject {
@@ -55,7 +55,7 @@ struct BenchForm {
         }
         long count = 0;
     } paints;
-    QWidget* Picture1 = nullptr;
+    QWidget* board = nullptr;
     std::array<QWidget*, 8> pickers{};
 };
 
@@ -66,7 +66,7 @@ void BM_DrawBoard(benchmark::State& bench, bool grid) {
     form.host.SetAutoRedraw(true);
     for (auto _ : bench) {
         form.game.DrawBoard();
-        form.Picture1->repaint();
+        form.board->repaint();
     }
 }
 BENCHMARK_CAPTURE(BM_DrawBoard, grid_on, true)->Unit(benchmark::kMicrosecond);

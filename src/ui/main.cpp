@@ -1,6 +1,6 @@
-// The program's entry (Module1's start-up): answers --help and --version, picks the display
-// platform, creates the main window, whose load handler sets the game's start values, shows it
-// and runs the event loop until the program is ended.
+// The program's entry: answers --help and --version, picks the display platform, creates the main
+// window, whose load handler sets the game's start values, shows it and runs the event loop until
+// the program is ended.
 #include <QApplication>
 #include <QTimer>
 
@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "desktop/Platform.h"
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
 
 namespace {
 
@@ -65,13 +65,13 @@ int main(int argc, char* argv[]) {
     // titles of the About and help windows.
     QGuiApplication::setDesktopFileName("org.dyeland.Dyeland");
     QCoreApplication::setApplicationName("Dyeland");
-    dyeland::Form1 form;
-    form.show();
+    dyeland::MainWindow window;
+    window.show();
     // The menu launcher could not use the scores' usual folder and says why, once.
     if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {
         qunsetenv("DYELAND_START_NOTICE");
-        QTimer::singleShot(0, &form, [&form, notice] {
-            form.host().ShowWarning(notice.toStdString(), dyeland::AppTitle);
+        QTimer::singleShot(0, &window, [&window, notice] {
+            window.host().ShowWarning(notice.toStdString(), dyeland::AppTitle);
         });
     }
     return QApplication::exec();

@@ -15,27 +15,29 @@
 #include "game/board.h"
 #include "table.h"
 #include "window_test_support.h"
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
+#include "windows/SpokenNews.h"
 
 namespace dyeland::test {
 namespace {
 
 // The news a finished handler gives a screen reader.
-QString Heard(const Form1& form) {
+QString Heard(const MainWindow& form) {
     QCoreApplication::processEvents();
     return LastNews(form);
 }
 
-QAccessibleInterface* Picker(const Form1& form, int colour) {  // made in colour order
-    return QAccessible::queryAccessibleInterface(form.findChildren<PickerBox*>().at(colour - 8));
+QAccessibleInterface* Picker(const MainWindow& form, int colour) {  // made in colour order
+    return QAccessible::queryAccessibleInterface(form.findChildren<ColourBox*>().at(colour - 8));
 }
-void Press(const Form1& form, int colour) {
+void Press(const MainWindow& form, int colour) {
     Picker(form, colour)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
 // A window the screen reader reads, and the game it shows.
 struct ScreenReader : ::testing::Test {
-    Form1 form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};  // one deal every run
+    // One deal every run.
+    MainWindow form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};
     GameState& s = form.game.state;
 };
 
@@ -76,7 +78,7 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
                             {Qt::Key_Down, 2, 1},  {Qt::Key_PageDown, 30, 1}};  // row, column
     for (const auto& [key, row, column] : steps) {
         QTest::keyClick(board, Qt::Key(key));
-        const int at = board->CellCursor.y() * 30 + board->CellCursor.x();
+        const int at = CellCursor(*board).y() * 30 + CellCursor(*board).x();
         const QString name =
             QAccessible::queryAccessibleInterface(board)->child(at)->text(QAccessible::Name);
         EXPECT_TRUE(name.endsWith(QString(", row %1 column %2").arg(row).arg(column))) << key;

@@ -8,20 +8,20 @@
 #include <QWindow>
 
 #include "window_test_support.h"
-#include "windows/Form1.h"
-#include "windows/Form3.h"
+#include "windows/MainWindow.h"
+#include "windows/MinimisedAlert.h"
 
 namespace dyeland::test {
 namespace {
 
 // A window with its alert, minimised or not, and the refresh tick that may show the alert.
 struct Alert : ::testing::Test {
-    Form1 form;
-    Form3* alert = form.alert();
+    MainWindow form;
+    MinimisedAlert* alert = form.alert();
     QWidget* label = Control(*alert, "Label1");
     void Tick(bool minimised) {
         minimised ? form.showMinimized() : form.showNormal();
-        form.Timer1_Timer();
+        form.RefreshTick();
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(Alert, ItsTextIsDrawnWholeOnTheAlertsColour) {
 // for the rest of it, then closes and stops blinking.
 TEST_F(Alert, ClosesAtTheEndOfThePhaseInWhichTheWindowCameBack) {
     Tick(true);
-    alert->Timer1_Timer();
+    alert->StartDelayEnded();
     form.showNormal();
     EXPECT_TRUE(alert->isVisible());
     alert->BlinkPhaseEnded();

@@ -13,7 +13,7 @@
 #include "board/BoardPicture.h"
 #include "table.h"
 #include "window_test_support.h"
-#include "windows/Form1.h"
+#include "windows/MainWindow.h"
 
 namespace dyeland::test {
 namespace {
@@ -23,7 +23,8 @@ constexpr QRgb Black = 0xFF000000, Red = 0xFFFF0000;
 // The window, shown and exposed: a late first expose would bring the retained image back over
 // the whole box in the middle of a test.
 struct Board : ::testing::Test {
-    Form1 form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};  // one deal every run
+    // One deal every run.
+    MainWindow form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};
     BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
     GameState& s = form.game.state;
     int dpr = 1;

@@ -18,8 +18,8 @@
 
 #include "table.h"
 #include "window_test_support.h"
-#include "windows/Form1.h"
-#include "windows/Form3.h"
+#include "windows/MainWindow.h"
+#include "windows/MinimisedAlert.h"
 
 namespace dyeland::test {
 namespace {
@@ -52,7 +52,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
     SoakHost host(seed);
-    Form1 form(host);
+    MainWindow form(host);
     std::mt19937_64 dice(seed + 1);
     auto roll = [&](int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice); };
     // The soak ticks the game's clocks itself; stretched real intervals keep wall time from
@@ -77,9 +77,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
             picker&& roll(4) ? QTest::mouseClick(target, Qt::LeftButton)
                              : QTest::keyClick(target, Qt::Key_Space);
         },
-        [&] { form.Timer2_Timer(); },
-        [&] { form.Timer1_Timer(); },
-        [&] { roll(4) ? form.alert()->Timer1_Timer() : form.alert()->BlinkPhaseEnded(); },
+        [&] { form.TurnClockTick(); },
+        [&] { form.RefreshTick(); },
+        [&] { roll(4) ? form.alert()->StartDelayEnded() : form.alert()->BlinkPhaseEnded(); },
         [&] { form.isMinimized() ? form.showNormal() : form.showMinimized(); },
         [&] {
             Control<QAction>(form, menu[roll(256) < 4 ? roll(4) : roll(8) < 3 ? 4 : 5])->trigger();

@@ -1,49 +1,48 @@
-// What a screen reader learns of the game itself: the board as a 30 x 30 table whose cells say
-// their colour and owner, what each colour picker stands for right now, and the check marks of
-// the Options menu.
+// What a screen reader learns of the board: a 30 x 30 table whose cells say their colour, owner
+// and place, a cursor over them that only it follows, and what each colour box stands for now.
 #pragma once
 
+#include <QAccessibleInterface>
+#include <QPoint>
 #include <QString>
-
-class QWidget;
 
 namespace dyeland {
 
 class BoardPicture;
-class PickerBox;
+class ColourBox;
 struct GameState;
 
 // A palette colour as the game speaks it: "light red", "yellow".
 QString ColourName(int colour);
 
-// Gives the board box its table and the checkable menu items their check box for assistive
-// technology; once, before either is built.
-void InstallBoardAccessible();
-
-// Lets picker k say whether its colour is refused or already the player's, and how many cells
-// it would gain; worked out only when a screen reader asks.
-void SpeakPickerState(PickerBox& picker, int k, const GameState& state);
-
 // "light red, yours, row 30 column 1": a cell by its colour, owner and place.
 QString CellName(const GameState& state, int row, int column);
 
-// The arrow keys, Home, End, Page Up and Page Down move over the cells for a screen reader.
-void AddCellCursor(BoardPicture& board);
+// Gives the board its table for assistive technology; once, before the board is built.
+void InstallBoardAccessible();
 
-// What a screen reader hears as the game goes on: "Computer took yellow. You 35, computer 41.",
-// a new board, a refused colour, and who won.
-QString MoveNews(const GameState& state);
-QString NewGameNews(const GameState& state);
-QString RefusalNews(const GameState& state);
-QString EndNews(const GameState& state);
+// The board's table reads the game through this door and never changes it. The arrow keys,
+// Home, End, Page Up and Page Down move a cursor over the cells for a screen reader.
+void AddBoardReader(BoardPicture& board, const GameState& state);
+// The cell (column, row) that cursor has reached; the picture never shows it.
+QPoint CellCursor(const BoardPicture& board);
 
-// Says news through a screen reader once the running handler is over, together with any other
-// news of that handler. LastNews is what it says, or said last.
-void Announce(QWidget& window, const QString& news);
-QString LastNews(const QWidget& window);
+// Lets colour box k say whether its colour is refused or already the player's, and how many
+// cells it would gain; worked out only when a screen reader asks.
+void SpeakColourBoxState(ColourBox& box, int k, const GameState& state);
 
-// A drawing pass has ended: once the running handler is over, the cells and pickers whose
+// A drawing pass has ended: once the running handler is over, the cells and colour boxes whose
 // words changed tell the screen reader so. Only for a screen reader that is listening.
 void TellBoardDrawn(BoardPicture& board);
+
+// An interface with no children and a text nobody may set: a cell, a menu item.
+class LeafInterface : public QAccessibleInterface {
+public:
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+};
 
 }  // namespace dyeland

@@ -18,11 +18,10 @@
 #include <utility>
 
 #include "board/Controls.h"
-#include "board/Twips.h"
 
 namespace dyeland {
 
-BoardPicture::BoardPicture(const GameState& game, QWidget* parent) : QWidget(parent), game_(game) {
+BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,7 +33,7 @@ BoardPicture::BoardPicture(const GameState& game, QWidget* parent) : QWidget(par
 // rounding the margin and the offset apart puts every third line a pixel off.
 int BoardPicture::Edge(int units) const {
     return area_.left() +
-           static_cast<int>(std::lround((units + OriginUnits) * dpr_ / TwipsPerPixel));
+           static_cast<int>(std::lround((units + OriginUnits) * dpr_ / UnitsPerPixel));
 }
 
 // Images at the screen's own resolution, so a scaled screen gets crisp cells rather than

@@ -1,4 +1,4 @@
-// Picture1, the board box: draws boxes in board units (twips from the board's corner) and keeps
+// The board box: draws boxes in board units (twips from the board's corner) and keeps
 // the retained image that its AutoRedraw switch selects.
 #pragma once
 
@@ -9,23 +9,20 @@
 
 namespace dyeland {
 
-struct GameState;
-
 class BoardPicture : public QWidget {
     Q_OBJECT
 public:
     static constexpr QRgb Background = 0xFF008000;
     // The board's corner lies this many units right of and below the drawing area's corner.
     static constexpr int OriginUnits = 200;
+    // Board units are twips: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
+    static constexpr int UnitsPerPixel = 15;
 
-    // The picture shows the game whose state it is handed; it only ever reads it.
-    BoardPicture(const GameState& game, QWidget* parent);
+    explicit BoardPicture(QWidget* parent);
     QSize sizeHint() const override { return {433, 433}; }
-    const GameState& State() const { return game_; }
 
     // On: drawing goes into the retained image, which every repaint shows. Off: drawing
     // reaches the screen only, until the system next repaints the box.
-    bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on) { autoRedraw_ = on; }
 
     // Corners in board units; a solid box covers its interior and all four edge lines, an
@@ -44,10 +41,6 @@ public:
     // Device pixel of a board coordinate, counted from the widget's corner.
     int Edge(int units) const;
 
-    // The cell (column, row) a screen reader's arrow keys have reached; the picture never
-    // shows it.
-    QPoint CellCursor{0, 29};
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The box shows no sign of focus, so taking or losing it repaints nothing.
@@ -65,7 +58,6 @@ private:
     void RestoreRegion(const QRegion& region);
     void RequestRepaint();
 
-    const GameState& game_;
     QImage retained_;
     QImage screen_;  // retained_ plus what was drawn with the switch off
     qreal dpr_ = 0;

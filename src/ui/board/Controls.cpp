@@ -1,5 +1,5 @@
-// Enter-pressable command buttons, the colour pickers, the value labels with what screen readers
-// learn of them, and the sunken picture-box border.
+// The colour boxes and the value labels with what screen readers learn of them, and the sunken
+// border of the board and the boxes.
 #include "board/Controls.h"
 
 #include <QAccessible>
@@ -12,20 +12,19 @@
 namespace dyeland {
 namespace {
 
-// Qt gives an unknown widget the role of a plain client area; a picker is a button to a screen
+// Qt gives an unknown widget the role of a plain client area; a colour box is a button to a screen
 // reader, and its press action plays the colour. A question box on screen keeps the mouse and
-// the keys from the pickers, so it keeps the press from them too.
-class PickerAccessible : public QAccessibleWidget {
+// the keys from the colour boxes, so it keeps the press from them too.
+class ColourBoxAccessible : public QAccessibleWidget {
 public:
-    explicit PickerAccessible(PickerBox* picker) : QAccessibleWidget(picker, QAccessible::Button) {}
+    explicit ColourBoxAccessible(ColourBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         // Qt would give the tooltip, "Click Me!", as the description: one more line on each box.
         if (t == QAccessible::Description) return {};
-        const auto* picker = static_cast<const PickerBox*>(widget());
+        const auto* box = static_cast<const ColourBox*>(widget());
         QString text = QAccessibleWidget::text(t);
-        const QString state =
-            t == QAccessible::Name && picker->SpokenState ? picker->SpokenState() : "";
+        const QString state = t == QAccessible::Name && box->SpokenState ? box->SpokenState() : "";
         return state.isEmpty() ? text : text + ", " + state;
     }
 
@@ -36,7 +35,7 @@ public:
         if (action != pressAction()) {
             QAccessibleWidget::doAction(action);
         } else if (widget()->isEnabled() && !QApplication::activeModalWidget()) {
-            static_cast<PickerBox*>(widget())->Press();
+            static_cast<ColourBox*>(widget())->Press();
         }
     }
 };
@@ -91,8 +90,8 @@ private:
 };
 
 QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(PickerBox::staticMetaObject.className()))
-        return new PickerAccessible(static_cast<PickerBox*>(object));
+    if (className == QLatin1String(ColourBox::staticMetaObject.className()))
+        return new ColourBoxAccessible(static_cast<ColourBox*>(object));
     if (className == QLatin1String(ValueLabel::staticMetaObject.className()))
         return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
     return nullptr;
@@ -123,35 +122,13 @@ void DrawSunkenBorder(QPainter& painter, const QRect& rect) {
     ring(inner, QColor(0x40, 0x40, 0x40), QColor(0xD4, 0xD0, 0xC8));
 }
 
-void CommandButton::keyPressEvent(QKeyEvent* event) {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !event->isAutoRepeat() && isEnabled()) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
-void CommandButton::SetHintOnce(const QString& hint) {
-    setAccessibleDescription(hint);
-    hintOnce_ = true;
-}
-
-void CommandButton::focusOutEvent(QFocusEvent* event) {
-    QPushButton::focusOutEvent(event);
-    if (hintOnce_ && QAccessible::isActive()) {
-        hintOnce_ = false;
-        setAccessibleDescription({});
-    }
-}
-
-PickerBox::PickerBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+ColourBox::ColourBox(QRgb colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     InstallAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PickerBox::paintEvent(QPaintEvent*) {
+void ColourBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(colour_));
     DrawSunkenBorder(painter, rect());
@@ -168,7 +145,7 @@ void PickerBox::paintEvent(QPaintEvent*) {
 }
 
 // A held key plays once: the repeats are swallowed rather than passed on to the window.
-void PickerBox::keyPressEvent(QKeyEvent* event) {
+void ColourBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
         event->accept();
@@ -178,13 +155,13 @@ void PickerBox::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void PickerBox::mousePressEvent(QMouseEvent* event) {
+void ColourBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) pressed_ = true;
     QWidget::mousePressEvent(event);
 }
 
 // A click counts when the button comes up over the box it went down on.
-void PickerBox::mouseReleaseEvent(QMouseEvent* event) {
+void ColourBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton && pressed_ &&
                        rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) pressed_ = false;
@@ -194,7 +171,7 @@ void PickerBox::mouseReleaseEvent(QMouseEvent* event) {
 
 // The second press of a double-click comes as this event. It is no new press, so the release
 // after it makes no second pick: a double-click is one pick, as it always was.
-void PickerBox::mouseDoubleClickEvent(QMouseEvent* event) {
+void ColourBox::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 

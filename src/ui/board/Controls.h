@@ -1,10 +1,8 @@
-// The small controls of the main window that plain Qt widgets do not quite match: command
-// buttons that Enter presses, the colour pickers, the labels whose captions the game writes, and
-// the sunken border the picture boxes wear.
+// The small controls around the board that plain Qt widgets do not quite match: the colour boxes,
+// the labels whose captions the game writes, and the sunken border the board and boxes wear.
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
 #include <QRgb>
 #include <QWidget>
 #include <functional>
@@ -17,29 +15,12 @@ namespace dyeland {
 inline constexpr int SunkenBorderWidth = 2;
 void DrawSunkenBorder(QPainter& painter, const QRect& rect);
 
-// A focused button is pressed by Enter as well as by Space; Qt does the first only in dialogs.
-class CommandButton : public QPushButton {
-    Q_OBJECT
-public:
-    CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
-    // A line a screen reader says the first time the button has the focus, not on every visit.
-    void SetHintOnce(const QString& hint);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    bool hintOnce_ = false;
-};
-
 // One colour box under the board: a solid colour that reports a left click. Tab reaches it, and
 // Space or Enter on it counts as a click, as does a screen reader's press.
-class PickerBox : public QWidget {
+class ColourBox : public QWidget {
     Q_OBJECT
 public:
-    PickerBox(QRgb colour, QWidget* parent);
-    QRgb Colour() const { return colour_; }
+    ColourBox(QRgb colour, QWidget* parent);
     void Press() { emit clicked(); }
 
     // What a screen reader adds to the name ("taken by the computer"), worked out each time it

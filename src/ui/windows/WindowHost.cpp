@@ -15,6 +15,7 @@
 #include "board/Controls.h"
 #include "files/WorkingDirFiles.h"
 #include "windows/GameMessageBox.h"
+#include "windows/SpokenNews.h"
 
 namespace dyeland {
 namespace {
@@ -47,7 +48,7 @@ void WindowHost::SetCaption(Caption control, std::string_view text) {
     newGame_ = newGame_ || control == Caption::StartButton;
     computerMoved_ = computerMoved_ || control == Caption::ComputersColour;
     if (control == Caption::StartButton) {
-        parts_.cmdStart->setText(FromUtf8(text));
+        parts_.startButton->setText(FromUtf8(text));
         return;
     }
     parts_.captions[static_cast<std::size_t>(control) - 1]->SetValue(FromUtf8(text));
@@ -101,7 +102,7 @@ void WindowHost::FocusStepButton() {
         Announce(*parts_.window, MoveNews(game_->state));
     }
     newGame_ = computerMoved_ = false;
-    parts_.cmdStep->setFocus(Qt::OtherFocusReason);
+    parts_.stepButton->setFocus(Qt::OtherFocusReason);
 }
 
 bool WindowHost::AskYesNo(std::string_view prompt, std::string_view title) {

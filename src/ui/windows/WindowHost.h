@@ -1,5 +1,5 @@
 // The game's door to the window: the Host operations the core calls, carried out on the main
-// window's controls, with the random source, the clock, the event sound and the files. Form1
+// window's controls, with the random source, the clock, the event sound and the files. MainWindow
 // builds the window and hands its controls over; the game sees nothing else of it.
 #pragma once
 
@@ -31,9 +31,9 @@ struct Sources {
 // The controls the game writes and reads, as the window built them.
 struct WindowParts {
     QWidget* window = nullptr;
-    QPushButton* cmdStart = nullptr;
-    QPushButton* cmdStep = nullptr;
-    std::array<ValueLabel*, 7> captions{};  // Caption order after cmdStart
+    QPushButton* startButton = nullptr;
+    QPushButton* stepButton = nullptr;
+    std::array<ValueLabel*, 7> captions{};  // in Caption's order, after Start
     std::array<QAction*, 4> checks{};       // MenuItem order
     std::array<QTimer*, 2> timers{};        // Timer order
     BoardPicture* board = nullptr;

@@ -1,5 +1,5 @@
-// Form3, the borderless alert that blinks "Atas...!" near the top of the screen while the main
-// window is minimised.
+// The borderless alert that blinks "Atas...!" near the top of the screen while the main window
+// is minimised.
 #pragma once
 
 #include <QWidget>
@@ -11,26 +11,24 @@ class QTimer;
 
 namespace dyeland {
 
-class Form3 : public QWidget {
+class MinimisedAlert : public QWidget {
     Q_OBJECT
 public:
     // Each blink phase lasts this long.
     static constexpr int PhaseMs = 500;
 
     // mainWindow is the window whose state ends the blinking.
-    explicit Form3(const QWidget& mainWindow);
+    explicit MinimisedAlert(const QWidget& mainWindow);
 
     // Shows the alert, loading it first when it is not loaded. An alert already up stays as
     // it is, its blinking untouched.
     void ShowAlert();
-    bool IsLoaded() const { return loaded_; }
-    bool IsBlinking() const { return blinking_; }
     const QTimer& PhaseTimer() const { return *phaseTimer_; }
 
     // Once, 100 ms after the alert is loaded: starts the blinking.
-    void Timer1_Timer();
+    void StartDelayEnded();
     // Starts the blinking unless it is already running, and returns at once.
-    void Command1_Click();
+    void StartBlinking();
     // The end of a blink phase: the label changes, then the main window's state is checked.
     void BlinkPhaseEnded();
 
@@ -42,9 +40,9 @@ private:
     void Unload();
 
     const QWidget& mainWindow_;
-    QLabel* Label1_;
-    QPushButton* Command1_;
-    QTimer* Timer1_;
+    QLabel* label_;
+    QPushButton* startButton_;
+    QTimer* startDelay_;
     QTimer* phaseTimer_;
     // Empty until the first phase ends; then 1 while the label is hidden. It lives as long as
     // the program, so a new alert goes on where the last one stopped.

@@ -2,7 +2,7 @@
 // which the event loop is free, rather than thousands of event-processing passes. Between two
 // phases nothing of the alert wakes the program: the main window's state is read only at the
 // end of a phase, the one moment the alert can close.
-#include "windows/Form3.h"
+#include "windows/MinimisedAlert.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -12,9 +12,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "windows/Artwork.h"
+#include "windows/Twips.h"
 
 namespace dyeland {
 namespace {
@@ -60,7 +60,7 @@ private:
 // Kept from the window manager. Qt makes a tool window without a parent transient for the
 // program's hidden group leader, and KWin then minimises it along with the game; unmanaged, it
 // shows under every window manager and never enters the taskbar.
-Form3::Form3(const QWidget& mainWindow)
+MinimisedAlert::MinimisedAlert(const QWidget& mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint),
       mainWindow_(mainWindow) {
     setObjectName("Form3");
@@ -81,87 +81,87 @@ Form3::Form3(const QWidget& mainWindow)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    Label1_ = new AlertLabel("Atas...!", this);
+    label_ = new AlertLabel("Atas...!", this);
     // Its drawing covers it whole, so nothing of the alert is painted beneath it first.
-    Label1_->setAttribute(Qt::WA_OpaquePaintEvent);
-    Label1_->setObjectName("Label1");
-    Label1_->setGeometry(TwipsRect(120, 0, 3135, 615));
+    label_->setAttribute(Qt::WA_OpaquePaintEvent);
+    label_->setObjectName("Label1");
+    label_->setGeometry(TwipsRect(120, 0, 3135, 615));
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(24);
     font.setWeight(QFont::Normal);
-    Label1_->setFont(font);
-    Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label_->setFont(font);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A blink changes only the text's pixels, so only they are repainted and sent to the screen.
-    const QFontMetrics metrics = Label1_->fontMetrics();
-    const QPoint baseline = Label1_->contentsRect().topLeft() + QPoint(0, metrics.ascent());
-    Label1_->setMask(
-        metrics.tightBoundingRect(Label1_->text()).translated(baseline).adjusted(-2, -2, 2, 2));
-    Label1_->setAccessibleDescription("Restore the Dyeland window to go on playing");
+    const QFontMetrics metrics = label_->fontMetrics();
+    const QPoint baseline = label_->contentsRect().topLeft() + QPoint(0, metrics.ascent());
+    label_->setMask(
+        metrics.tightBoundingRect(label_->text()).translated(baseline).adjusted(-2, -2, 2, 2));
+    label_->setAccessibleDescription("Restore the Dyeland window to go on playing");
 
     // Outside the window: the mouse cannot reach it, the keyboard can.
-    Command1_ = new QPushButton("Command1", this);
-    Command1_->setObjectName("Command1");
-    Command1_->setGeometry(TwipsRect(2040, 960, 1575, 315));
-    Command1_->setAccessibleDescription("Not shown on screen: starts the blinking");
-    connect(Command1_, &QPushButton::clicked, this, &Form3::Command1_Click);
+    startButton_ = new QPushButton("Command1", this);
+    startButton_->setObjectName("Command1");
+    startButton_->setGeometry(TwipsRect(2040, 960, 1575, 315));
+    startButton_->setAccessibleDescription("Not shown on screen: starts the blinking");
+    connect(startButton_, &QPushButton::clicked, this, &MinimisedAlert::StartBlinking);
 
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName("Timer1");
-    Timer1_->setInterval(100);
+    startDelay_ = new QTimer(this);
+    startDelay_->setObjectName("Timer1");
+    startDelay_->setInterval(100);
     // Once per alert: the blinking, once started, goes on by itself.
-    Timer1_->setSingleShot(true);
-    connect(Timer1_, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    startDelay_->setSingleShot(true);
+    connect(startDelay_, &QTimer::timeout, this, &MinimisedAlert::StartDelayEnded);
 
     phaseTimer_ = new QTimer(this);
     phaseTimer_->setObjectName("BlinkPhase");
     phaseTimer_->setInterval(PhaseMs);
-    connect(phaseTimer_, &QTimer::timeout, this, &Form3::BlinkPhaseEnded);
+    connect(phaseTimer_, &QTimer::timeout, this, &MinimisedAlert::BlinkPhaseEnded);
 }
 
-void Form3::Load() {
-    Label1_->setVisible(true);
-    Timer1_->start();
+void MinimisedAlert::Load() {
+    label_->setVisible(true);
+    startDelay_->start();
     loaded_ = true;
 }
 
-void Form3::Unload() {
-    Timer1_->stop();
+void MinimisedAlert::Unload() {
+    startDelay_->stop();
     phaseTimer_->stop();
     blinking_ = false;
     loaded_ = false;
 }
 
-void Form3::ShowAlert() {
+void MinimisedAlert::ShowAlert() {
     if (!loaded_) Load();
     show();
 }
 
-void Form3::Timer1_Timer() {
-    Command1_Click();
+void MinimisedAlert::StartDelayEnded() {
+    StartBlinking();
 }
 
-void Form3::Command1_Click() {
+void MinimisedAlert::StartBlinking() {
     if (blinking_ || !loaded_) return;
     blinking_ = true;
     phaseTimer_->start();
 }
 
-void Form3::BlinkPhaseEnded() {
+void MinimisedAlert::BlinkPhaseEnded() {
     if (!blinking_) return;
     if (BlinkState == 1) {
         BlinkState = 0;
-        Label1_->setVisible(true);
+        label_->setVisible(true);
     } else {
         BlinkState = 1;
-        Label1_->setVisible(false);
+        label_->setVisible(false);
     }
     // Only at the end of a phase: after a restore the alert stays up for the rest of it.
     if (mainWindow_.isMinimized()) return;
     close();
 }
 
-void Form3::closeEvent(QCloseEvent* event) {
+void MinimisedAlert::closeEvent(QCloseEvent* event) {
     Unload();
     QWidget::closeEvent(event);
 }

@@ -1,5 +1,6 @@
 // The unit the window layouts are drawn up in: twips, 1440 to the inch, so 15 to a pixel at
-// 96 dots per inch. Every position and size of Form1, Form3 and frmAbout is given in twips.
+// 96 dots per inch. Every position and size in the main window, the alert and the About box is
+// given in twips.
 #pragma once
 
 #include <QPoint>

@@ -1,6 +1,5 @@
-// Form1, the main window: the board, the colour pickers, the score boxes, the menus and the
-// timers, laid out as the game has always had them. It owns the Game, which reaches it through
-// a WindowHost.
+// The main window: the board, the colour boxes, the score boxes, the menus and the timers, laid
+// out as the game has always had them. It owns the Game, which reaches it through a WindowHost.
 #pragma once
 
 #include <QMainWindow>
@@ -17,14 +16,14 @@ class QTimer;
 
 namespace dyeland {
 
+class AboutBox;
 class BoardPicture;
 class CommandButton;
-class Form3;
 class HelpWindow;
+class MinimisedAlert;
 class ValueLabel;
-class frmAbout;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
     // Before the game, which is built on them.
     std::unique_ptr<WindowHost> ownHost_;
@@ -38,28 +37,27 @@ public:
     // Builds the window and runs the load handler; the caller shows it. The game reaches the
     // window through a WindowHost of the window's own, or through the one handed in, which a
     // test may have made to answer the game's questions itself.
-    explicit Form1(Sources sources = {});
-    explicit Form1(WindowHost& host);
-    ~Form1() override;
+    explicit MainWindow(Sources sources = {});
+    explicit MainWindow(WindowHost& host);
+    ~MainWindow() override;
 
     Game game;
 
-    // The tick handlers the timers call; a test calls them just the same.
-    void Timer1_Timer();
-    void Timer2_Timer();
+    // What the timers call on each tick; a test calls them just the same. The refresh tick
+    // writes the counts each second, the turn clock runs out the Arcade player's three seconds.
+    void RefreshTick();
+    void TurnClockTick();
 
     // Help ▸ Contents: hands an F1 press to the active window and returns at once.
-    void mnuCont_Click();
-    void mnuAbout_Click();
+    void ShowHelpContents();
+    void ShowAbout();
     // Opens the help window at page; a page that cannot be loaded is reported in a box.
     void ShowHelp(const QString& page);
 
     // The game's door to this window.
     WindowHost& host() const { return host_; }
     // The alert is made when it is first needed: its 24-point text costs a good part of a start.
-    Form3* alert();
-    frmAbout* about() const { return about_; }
-    HelpWindow* help() const { return help_; }
+    MinimisedAlert* alert();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,29 +65,29 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    Form1(std::unique_ptr<WindowHost> own, WindowHost* given);
+    MainWindow(std::unique_ptr<WindowHost> own, WindowHost* given);
     void BuildControls(QWidget* client);
     void BuildMenus();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      void (Game::*handler)());
     QAction* AddCheckItem(QMenu* menu, const char* name, const QString& caption, bool checked,
                           void (Game::*handler)());
-    QTimer* AddTimer(const char* name, int intervalMs, bool enabled, void (Form1::*tick)());
+    QTimer* AddTimer(const char* name, int intervalMs, bool enabled, void (MainWindow::*tick)());
 
-    BoardPicture* Picture1_ = nullptr;
-    QPushButton* cmdStart_ = nullptr;
-    CommandButton* cmdStep_ = nullptr;
-    std::array<ValueLabel*, 7> captionLabels_{};  // Caption order after cmdStart
-    QAction* mnuClassic_ = nullptr;
-    QAction* mnuCenture_ = nullptr;
-    QAction* mnuLine_ = nullptr;
-    QAction* mnuArcade_ = nullptr;
-    QTimer* Timer1_ = nullptr;
-    QTimer* Timer2_ = nullptr;
+    BoardPicture* board_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    CommandButton* stepButton_ = nullptr;
+    std::array<ValueLabel*, 7> captionLabels_{};  // in Caption's order, after Start
+    QAction* classicItem_ = nullptr;
+    QAction* centreItem_ = nullptr;
+    QAction* lineItem_ = nullptr;
+    QAction* arcadeItem_ = nullptr;
+    QTimer* refreshTimer_ = nullptr;
+    QTimer* turnClock_ = nullptr;
 
-    // Not a child: a tool window owned by Form1 would be minimised along with it.
-    std::unique_ptr<Form3> alert_;
-    frmAbout* about_ = nullptr;
+    // Not a child: a tool window owned by MainWindow would be minimised along with it.
+    std::unique_ptr<MinimisedAlert> alert_;
+    AboutBox* about_ = nullptr;
     HelpWindow* help_ = nullptr;
 };
 

@@ -19,8 +19,8 @@
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
 #include "window_test_support.h"
-#include "windows/Form1.h"
-#include "windows/Form3.h"
+#include "windows/MainWindow.h"
+#include "windows/MinimisedAlert.h"
 
 namespace dyeland::test {
 namespace {
@@ -103,8 +103,8 @@ TEST(EventSound, SoundsSwitchedOffOnTheDesktopGetNoXBell) {
 }
 
 // The second press of a double-click is no second pick.
-TEST(Form1, TheSecondPressOfADoubleClickIsNoSecondPick) {
-    Form1 form;
+TEST(MainWindow, TheSecondPressOfADoubleClickIsNoSecondPick) {
+    MainWindow form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
@@ -127,10 +127,10 @@ bool StandsOut(QColor text, QColor background) {
 // Under a dark desktop palette every text stands out from its background: the colours each label
 // and button of the window and the alert draws its text and background with, and each pixel of
 // the logo's letters (its top 24 pixels) against the window.
-TEST(Form1, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
+TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
     const OnExit restore{[saved = QApplication::palette()] { QApplication::setPalette(saved); }};
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
-    Form1 form;
+    MainWindow form;
     for (const QWidget* text :
          form.findChildren<QWidget*>() + form.alert()->findChildren<QWidget*>()) {
         if (!qobject_cast<const QLabel*>(text) && !qobject_cast<const QAbstractButton*>(text))
@@ -152,7 +152,7 @@ TEST(Form1, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
 // The end-of-game question on the real window, looked at from inside its own event loop and
 // then answered with its Yes button.
 struct Question : ::testing::Test {
-    Form1 form;
+    MainWindow form;
     const QString title = "No..! Yor score = -448, a title longer than its question";
     bool Ask(const std::function<void(QMessageBox&)>& whileOpen) {
         QTimer::singleShot(0, [&] {
@@ -186,14 +186,14 @@ TEST_F(Question, ItsBoxShowsTheWholeTitle) {
 // Closing the window ends the program at once, a question open and the alert up. The end asks
 // the main loop to return, which makes every later nested loop return at once: the test runs
 // that loop afterwards, which takes the request back for the tests after it.
-TEST(Form1End, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
+TEST(MainWindowEnd, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
     const OnExit takeBackTheEnd{[] {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
     }};
-    Form1 form;
+    MainWindow form;
     form.showMinimized();
-    form.Timer1_Timer();
+    form.RefreshTick();
     ASSERT_TRUE(form.alert()->isVisible());
     QTimer::singleShot(0, [&] { form.close(); });
     EXPECT_FALSE(form.host().AskYesNo("Do you want new games ?", "No..! Yor score = -448"));

@@ -1,6 +1,6 @@
 // The About box: a fixed tool window, never modal, with the focus on OK whenever it is active
 // so that Enter or Space closes it straight away.
-#include "windows/frmAbout.h"
+#include "windows/AboutBox.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -8,9 +8,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "board/Twips.h"
 #include "desktop/OnScreen.h"
 #include "windows/Artwork.h"
+#include "windows/Twips.h"
 
 namespace dyeland {
 namespace {
@@ -29,7 +29,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
+AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("frmAbout");
@@ -51,7 +51,7 @@ frmAbout::frmAbout(QWidget* parent)
     logo->setObjectName("Image1");
     logo->move(Px(120), Px(120));
 
-    AddLabel(this, "Label3", "Dyeland, Version 1.2", TwipsRect(1680, 120, 1935, 375),
+    AddLabel(this, "Label3", "Dyeland, Version " DYELAND_VERSION, TwipsRect(1680, 120, 1935, 375),
              "Name and version of the program");
     AddLabel(this, "Label2", QString::fromUtf8("\u00A9 2026 The Dyeland developers"),
              TwipsRect(1680, 480, 3495, 375), "Copyright");
@@ -64,16 +64,16 @@ frmAbout::frmAbout(QWidget* parent)
         "Copying or distribution that drops them is unauthorised. It comes with no warranty.",
         TwipsRect(120, 2400, 4815, 1095), "Legal notice");
 
-    Command3_ = new QPushButton("OK", this);
-    Command3_->setObjectName("Command3");
-    Command3_->setGeometry(TwipsRect(3840, 1920, 1215, 375));
-    Command3_->setDefault(true);
-    Command3_->setAccessibleDescription("Closes the About box");
-    connect(Command3_, &QPushButton::clicked, this, &QDialog::close);
+    okButton_ = new QPushButton("OK", this);
+    okButton_->setObjectName("Command3");
+    okButton_->setGeometry(TwipsRect(3840, 1920, 1215, 375));
+    okButton_->setDefault(true);
+    okButton_->setAccessibleDescription("Closes the About box");
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-bool frmAbout::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) Command3_->setFocus(Qt::ActiveWindowFocusReason);
+bool AboutBox::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) okButton_->setFocus(Qt::ActiveWindowFocusReason);
     return QDialog::event(event);
 }
 
