@@ -13,18 +13,14 @@
 #include <random>
 #include <vector>
 
+#include "files/WorkingDirFiles.h"
 #include "windows/MainWindow.h"
 
 namespace dyeland::bench {
 namespace {
 
-// The same deals on every run, and an end of game that never waits for a click.
+// An end of game that never waits for a click.
 struct BenchHost : WindowHost {
-    BenchHost()
-        : WindowHost({[random = std::make_shared<std::mt19937_64>(1)] {
-                          return static_cast<double>((*random)() >> 11) * 0x1p-53;
-                      },
-                      [] { return std::int64_t{0}; }}) {}
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
 };
 
@@ -45,7 +41,9 @@ struct BenchForm {
     }
 
     BenchHost host;
-    MainWindow window{host};
+    StandardSources sources{1, 0};  // the same deals on every run
+    WorkingDirFiles files;
+    MainWindow window{sources, files, &host};
     Game& game = window.game;
 
     struct PaintCounter : QObject {

@@ -5,26 +5,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "fake_host.h"
 #include "game/game.h"
 #include "game/high_score_file.h"
-#include "null_host.h"
 
 namespace {
-
-// Serves one file's bytes and keeps what the game writes back.
-class FileHost : public dyeland::bench::NullHost {
-public:
-    std::vector<unsigned char> file;
-    dyeland::FileContents ReadFile(std::string_view, std::size_t maxBytes) override {
-        std::size_t n = std::min(maxBytes, file.size());
-        return {{file.begin(), file.begin() + static_cast<std::ptrdiff_t>(n)}, {}};
-    }
-    std::string UpdateFile(std::string_view, std::size_t maxBytes,
-                           const dyeland::Host::FileChange& change) override {
-        if (auto next = change(ReadFile({}, maxBytes).bytes)) file = std::move(*next);
-        return {};
-    }
-};
 
 void Check(bool ok) {
     if (!ok) std::abort();
@@ -42,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int record : {ClassicRecord, CentreRecord})
         Check(std::isfinite(ReadRecord(before, record)));
 
-    FileHost host;
-    host.file = before;
-    Game game(host);
+    testing::FakeHost host;
+    host.files["res"] = before;
+    Game game(host.Parts());
     game.state.ClassicGame = classic;
     game.state.Score = score;
     game.state.HighScore = (data[0] & 2) != 0 ? 0.0f : ReadRecord(before, classic ? 1 : 2);
@@ -63,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return true;
     };
-    const std::vector<unsigned char>& after = host.file;
+    const std::vector<unsigned char>& after = host.files["res"];
     Check(ReadRecord(after, record) >= ReadRecord(before, record));
     // A rewritten record is its value and six zero bytes, in a file of no more than two records.
     const std::vector<unsigned char> rewritten = WithRecord(before, record, 1.0f);

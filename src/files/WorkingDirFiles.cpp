@@ -214,7 +214,7 @@ FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) 
 }
 
 std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
-                                    const Host::FileChange& change) {
+                                    const Change& change) {
     Target target;
     if (std::string error = Resolve(name, target, O_RDONLY); !error.empty()) return error;
     if (std::string error = LockFolder(target.folder.get()); !error.empty()) return error;

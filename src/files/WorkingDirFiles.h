@@ -7,23 +7,22 @@
 #include <string>
 #include <string_view>
 
-#include "game/host.h"
+#include "game/score_file.h"
 
 namespace dyeland {
 
-class WorkingDirFiles {
+class WorkingDirFiles final : public ScoreFile {
 public:
     // Reads at most maxBytes of a regular file; a missing file (not a dangling link) is created
     // empty first. A link that another user put in a shared folder is never followed.
-    static FileContents Read(std::string_view name, std::size_t maxBytes);
-    // Host::UpdateFile on the working directory. A file longer than maxBytes is never ours to
+    FileContents Read(std::string_view name, std::size_t maxBytes) override;
+    // ScoreFile::Update on the working directory. A file longer than maxBytes is never ours to
     // replace, and a link is followed to a file it names, which is replaced in its own folder.
     // A file the player may not write, or whose write bits are all off, is never replaced.
-    static std::string Update(std::string_view name, std::size_t maxBytes,
-                              const Host::FileChange& change);
+    std::string Update(std::string_view name, std::size_t maxBytes, const Change& change) override;
     // "" when the file is gone afterwards (also when it never existed), else the reason. Through
     // a link, the file it names is emptied as Update would write it, and the link stays.
-    static std::string Remove(std::string_view name, std::size_t maxBytes);
+    std::string Remove(std::string_view name, std::size_t maxBytes) override;
 };
 
 }  // namespace dyeland

@@ -9,12 +9,12 @@ void Game::DrawBoard() {
     for (int x = 0; x < BoardSide; ++x) {
         for (int y = BoardSide - 1; y >= 0; --y) {
             const int x1 = size * x, y1 = size * y;
-            host_.DrawSolidBox(x1, y1, x1 + size, y1 + size, state.Colors(x, y));
+            window_.DrawSolidBox(x1, y1, x1 + size, y1 + size, state.Colors(x, y));
             // Each outline redraws the edges that the next squares painted over.
-            if (state.ShowGrid) host_.DrawOutlineBox(x1, y1, x1 + size, y1 + size, 0);
+            if (state.ShowGrid) window_.DrawOutlineBox(x1, y1, x1 + size, y1 + size, 0);
         }
     }
-    host_.BoardDrawn();
+    window_.BoardDrawn();
 }
 
 }  // namespace dyeland

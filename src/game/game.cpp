@@ -9,31 +9,31 @@ namespace dyeland {
 
 void Game::SetUp() {
     state.SetStartValues();
-    host_.SetAutoRedraw(true);
+    window_.SetAutoRedraw(true);
 }
 
 void Game::ShowCounts() {
     if (ended_) return;
-    host_.SetCaption(Caption::PlayerCount, std::to_string(state.PlayerCount));
-    host_.SetCaption(Caption::ComputerCount, std::to_string(state.ComputerCount));
+    window_.SetCaption(Caption::PlayerCount, std::to_string(state.PlayerCount));
+    window_.SetCaption(Caption::ComputerCount, std::to_string(state.ComputerCount));
 }
 
 void Game::EndProgram() {
     if (ended_) return;
     ended_ = true;
-    host_.EndProgram();
+    window_.EndProgram();
 }
 
 bool Game::Ask(std::string_view prompt, std::string_view title) {
     ++openBoxes_;
-    bool yes = host_.AskYesNo(prompt, title);
+    bool yes = window_.AskYesNo(prompt, title);
     --openBoxes_;
     return yes;
 }
 
 void Game::Warn(std::string_view text) {
     ++openBoxes_;
-    host_.ShowWarning(text, AppTitle);
+    window_.ShowWarning(text, AppTitle);
     --openBoxes_;
 }
 
@@ -54,6 +54,7 @@ bool Game::GameGoesOnAfter(Side side) {
     SaveHighScore();
     // A failed save shows a warning box first; the question still follows it.
     if (ended_) return false;
+    window_.Tell(player ? GameEvent::PlayerWon : GameEvent::ComputerWon);
     const std::string title =
         (player ? "Yes..! Yor score = " : "No..! Yor score = ") + std::to_string(state.Score);
     const bool yes = Ask(player ? "Do you want new games ?" : "Do you want new game?", title);

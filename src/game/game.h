@@ -1,5 +1,5 @@
 // The game: every handler and procedure of the main window, working on one GameState and
-// reaching the window only through its Host.
+// reaching the window, the random source, the clock and the score file only through its Host.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +23,8 @@ std::string ShortestText(float value);
 
 class Game {
 public:
-    explicit Game(Host& host) : host_(host) {}
+    explicit Game(const Host& host)
+        : window_(host.window), sources_(host.sources), scoreFile_(host.scoreFile) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -84,7 +85,9 @@ private:
     // The lowest colour neither side holds.
     int FirstAllowedColour() const;
 
-    Host& host_;
+    GameWindow& window_;
+    Sources& sources_;
+    ScoreFile& scoreFile_;
     bool ended_ = false;
     bool warmUpDone_ = false;
     int openBoxes_ = 0;

@@ -69,7 +69,7 @@ std::vector<unsigned char> WithRecord(std::span<const unsigned char> file, int r
 }
 
 void Game::ReadHighScore() {
-    FileContents file = host_.ReadFile(HighScoreFileName, HighScoreFileSize);
+    FileContents file = scoreFile_.Read(HighScoreFileName, HighScoreFileSize);
     // An unreadable file only costs the display of the old record; the game plays on with 0
     // and tells the player when a save fails.
     float& buffer = state.ClassicGame ? state.HighScoreClassic : state.HighScoreCentre;
@@ -85,10 +85,10 @@ void Game::SaveHighScore() {
     buffer = static_cast<float>(state.Score);
     if (!(buffer > state.HighScore)) return;
     // The decision is taken on what the file holds at the moment it is replaced, read under the
-    // host's lock: another copy of the game in this folder may have stored a better score since
+    // file's lock: another copy of the game in this folder may have stored a better score since
     // the game began. A file that can't be read is not written, which would wipe the other
     // variant's record.
-    std::string error = host_.UpdateFile(
+    std::string error = scoreFile_.Update(
         HighScoreFileName, HighScoreFileSize,
         [&](std::span<const unsigned char> current) -> std::optional<std::vector<unsigned char>> {
             if (!(buffer > ReadRecord(current, record))) return std::nullopt;
@@ -98,7 +98,7 @@ void Game::SaveHighScore() {
 }
 
 void Game::DeleteHighScoreFile() {
-    std::string error = host_.RemoveFile(HighScoreFileName, HighScoreFileSize);
+    std::string error = scoreFile_.Remove(HighScoreFileName, HighScoreFileSize);
     if (!error.empty()) {
         Warn("The high scores could not be cleared in the file \"" +
              std::string(HighScoreFileName) + "\": " + error);

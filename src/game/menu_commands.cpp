@@ -12,23 +12,23 @@ void Game::Exit() {
 void Game::ChooseClassic() {
     if (ended_) return;
     state.ClassicGame = true;
-    host_.SetChecked(MenuItem::FromTheCentre, false);
-    host_.SetChecked(MenuItem::Classic, true);
+    window_.SetChecked(MenuItem::FromTheCentre, false);
+    window_.SetChecked(MenuItem::Classic, true);
     NewGame();
 }
 
 void Game::ChooseFromTheCentre() {
     if (ended_) return;
     state.ClassicGame = false;
-    host_.SetChecked(MenuItem::FromTheCentre, true);
-    host_.SetChecked(MenuItem::Classic, false);
+    window_.SetChecked(MenuItem::FromTheCentre, true);
+    window_.SetChecked(MenuItem::Classic, false);
     NewGame();
 }
 
 void Game::ToggleGridLines() {
     if (ended_) return;
-    const bool show = !host_.IsChecked(MenuItem::GridLines);
-    host_.SetChecked(MenuItem::GridLines, show);
+    const bool show = !window_.IsChecked(MenuItem::GridLines);
+    window_.SetChecked(MenuItem::GridLines, show);
     state.ShowGrid = show;
     DrawBoard();
 }
@@ -37,7 +37,7 @@ void Game::ToggleGridLines() {
 // computer turn.
 void Game::ToggleArcade() {
     if (ended_) return;
-    host_.SetChecked(MenuItem::Arcade, !host_.IsChecked(MenuItem::Arcade));
+    window_.SetChecked(MenuItem::Arcade, !window_.IsChecked(MenuItem::Arcade));
 }
 
 void Game::ClearHighScores() {

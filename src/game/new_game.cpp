@@ -17,10 +17,10 @@ std::string ShortestText(float value) {
 void Game::NewGame() {
     if (ended_) return;
     GameState& s = state;
-    host_.SetTimerEnabled(Timer::TurnClock, false);
+    window_.SetTimerEnabled(Timer::TurnClock, false);
     // The first pass goes straight to the screen so the new board shows at once.
-    host_.SetAutoRedraw(false);
-    host_.SetCaption(Caption::StartButton, "New game");
+    window_.SetAutoRedraw(false);
+    window_.SetCaption(Caption::StartButton, "New game");
 
     s.OpeningMoves = 0;
     s.PlayerCount = 0;
@@ -35,26 +35,26 @@ void Game::NewGame() {
     }
     ReadHighScore();
     if (ended_) return;
-    host_.SetCaption(Caption::HighScore, ShortestText(s.HighScore));
+    window_.SetCaption(Caption::HighScore, ShortestText(s.HighScore));
 
     // Draws thrown away on purpose: how long the player waited before the first deal varies
     // the deals. Later deals draw only their cells.
     if (!warmUpDone_) {
         warmUpDone_ = true;
         const std::int64_t draws = std::clamp<std::int64_t>(
-            host_.MillisecondsSinceLoad() / WarmUpTickMs, 0, WarmUpDrawLimit);
+            sources_.MillisecondsSinceStart() / WarmUpTickMs, 0, WarmUpDrawLimit);
         for (std::int64_t i = 0; i < draws; ++i)
-            (void)host_.Rnd();
+            (void)sources_.Random();
     }
     for (int x = 0; x < BoardSide; ++x) {
         for (int y = 0; y < BoardSide; ++y) {
-            s.Colors(x, y) = static_cast<std::int16_t>(RandomColour(host_.Rnd()));
+            s.Colors(x, y) = static_cast<std::int16_t>(RandomColour(sources_.Random()));
         }
     }
 
     DrawBoard();
     // The second, identical pass builds the retained image that every repaint shows.
-    host_.SetAutoRedraw(true);
+    window_.SetAutoRedraw(true);
     DrawBoard();
 
     // The start region is only marked: its cells already show the start cell's colour, and
@@ -64,6 +64,7 @@ void Game::NewGame() {
 
     // The computer always opens a game.
     PlayOpeningMove();
+    window_.Tell(GameEvent::BoardDealt);
 }
 
 }  // namespace dyeland

@@ -19,7 +19,7 @@ constexpr int RandomAttemptLimit = 100;
 void Game::PlayComputersTurn() {
     if (ended_) return;
     GameState& s = state;
-    host_.SetAutoRedraw(true);
+    window_.SetAutoRedraw(true);
     if (s.OpeningMoves < CornerReleaseTurns) {
         ++s.OpeningMoves;
         ReleaseComputerCorner(true);
@@ -28,7 +28,7 @@ void Game::PlayComputersTurn() {
     RateColours();
     // A click, a tick or a menu command may run here to its end, a whole nested move
     // included; the pick below then works from whatever they left.
-    host_.ProcessPendingEvents();
+    window_.ProcessPendingEvents();
     if (ended_) return;
 
     // The first of the last leader, the leader it displaced, colour 15 and random colours that
@@ -41,11 +41,11 @@ void Game::PlayComputersTurn() {
         } else if (attempt == 2) {
             pick = LastColour;
         } else {
-            pick = RandomColour(host_.Rnd());
+            pick = RandomColour(sources_.Random());
             if (++randomAttempts > RandomAttemptLimit) pick = FirstAllowedColour();
         }
     }
-    host_.SetCaption(Caption::ComputersColour, std::to_string(pick));
+    window_.SetCaption(Caption::ComputersColour, std::to_string(pick));
     s.ComputerColor = pick;
 
     Grow(Side::Computer);
@@ -53,10 +53,11 @@ void Game::PlayComputersTurn() {
 
     s.PlayerTurn = true;
     // A running clock keeps its schedule; only a stopped one starts a fresh interval.
-    if (host_.IsChecked(MenuItem::Arcade) && !host_.IsTimerEnabled(Timer::TurnClock)) {
-        host_.SetTimerEnabled(Timer::TurnClock, true);
+    if (window_.IsChecked(MenuItem::Arcade) && !window_.IsTimerEnabled(Timer::TurnClock)) {
+        window_.SetTimerEnabled(Timer::TurnClock, true);
     }
-    host_.FocusStepButton();
+    window_.Tell(GameEvent::ComputerMoved);
+    window_.FocusStepButton();
 }
 
 int Game::FirstAllowedColour() const {

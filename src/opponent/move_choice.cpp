@@ -37,9 +37,9 @@ void Game::RateColours() {
         if (tally[k] < bestCount) continue;
         bestCount = tally[k];
         s.Best5 = s.Best4;
-        host_.SetCaption(Caption::EarliestLeader, HistoryText(s.Best5));
+        window_.SetCaption(Caption::EarliestLeader, HistoryText(s.Best5));
         s.Best4 = best3;
-        host_.SetCaption(Caption::EarlierLeader, HistoryText(s.Best4));
+        window_.SetCaption(Caption::EarlierLeader, HistoryText(s.Best4));
         best3 = s.Best2;
         s.Best2 = s.Best1;
         s.Best1 = k;

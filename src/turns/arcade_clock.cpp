@@ -8,7 +8,7 @@ void Game::TurnClockRanOut() {
     // A modal box runs its own event loop and the clock keeps ticking in it; a move there
     // would play on behind an open end-of-game question and stack another one.
     if (QuestionOpen()) return;
-    host_.Beep();
+    window_.Beep();
     PlayComputersTurn();
 }
 

@@ -12,8 +12,8 @@ void Game::PlayOpeningMove() {
     // grows from (15, 15) only over touching cells that happen to share that colour.
     s.ComputerColor = s.Colors(ClassicStartX, ClassicStartY);
     GrowRegion(s.ComputerMarks, s.Colors, s.ComputerColor, SweepOrder::Computer);
-    host_.SetAutoRedraw(true);
-    host_.FocusStepButton();
+    window_.SetAutoRedraw(true);
+    window_.FocusStepButton();
 }
 
 }  // namespace dyeland

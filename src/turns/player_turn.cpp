@@ -13,13 +13,13 @@ void Game::PickColour(int box) {
     if (box < 0 || box > LastColour - FirstColour) return;
     // The player's redraw goes to the screen only; the computer's move that follows brings
     // the retained image up to date.
-    host_.SetAutoRedraw(false);
+    window_.SetAutoRedraw(false);
     // A click handled in the middle of a computer turn started by a click keeps the colour
     // of that first click.
     if (state.PlayerTurn) state.PlayerColor = static_cast<std::int16_t>(box + FirstColour);
     state.PlayerTurn = false;
-    if (host_.IsChecked(MenuItem::Arcade) && host_.IsTimerEnabled(Timer::TurnClock)) {
-        host_.SetTimerEnabled(Timer::TurnClock, false);
+    if (window_.IsChecked(MenuItem::Arcade) && window_.IsTimerEnabled(Timer::TurnClock)) {
+        window_.SetTimerEnabled(Timer::TurnClock, false);
     }
     PlayPlayersMove();
 }
@@ -29,14 +29,15 @@ void Game::PlayPlayersMove() {
     GameState& s = state;
     if (s.ComputerColor == s.PlayerColor) {
         s.PlayerTurn = true;
-        host_.Beep();
+        window_.Beep();
+        window_.Tell(GameEvent::PickRefused);
         return;
     }
 
     Grow(Side::Player);
     // The counter outlives games; at its 16-bit limit it stays there rather than wrap.
     if (s.PlayerMoves < std::numeric_limits<std::int16_t>::max()) ++s.PlayerMoves;
-    host_.SetCaption(Caption::PlayerMoves, std::to_string(s.PlayerMoves));
+    window_.SetCaption(Caption::PlayerMoves, std::to_string(s.PlayerMoves));
     // After a win answered Yes the computer makes the first move of the new game.
     if (GameGoesOnAfter(Side::Player)) PlayComputersTurn();
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "desktop/Platform.h"
+#include "files/WorkingDirFiles.h"
 #include "windows/MainWindow.h"
 
 namespace {
@@ -65,7 +66,10 @@ int main(int argc, char* argv[]) {
     // titles of the About and help windows.
     QGuiApplication::setDesktopFileName("org.dyeland.Dyeland");
     QCoreApplication::setApplicationName("Dyeland");
-    dyeland::MainWindow window;
+    // The clock of the warm-up draws runs from the window's creation.
+    dyeland::StandardSources sources;
+    dyeland::WorkingDirFiles scoreFile;
+    dyeland::MainWindow window(sources, scoreFile);
     window.show();
     // The menu launcher could not use the scores' usual folder and says why, once.
     if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {

@@ -5,18 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
-#include <random>
 
 #include "fake_host.h"
 #include "game/game.h"
 
 namespace dyeland::testing {
-
-// Uniform values in [0, 1) from a fixed seed; 53 random bits never round up to 1.
-inline std::function<double()> SeededSource(std::uint64_t seed) {
-    return [gen = std::mt19937_64(seed)]() mutable { return (gen() >> 11) * 0x1p-53; };
-}
 
 // The board right after a side's move: the count is the number of the side's marks, every
 // marked cell shows its colour and every other cell one of 8 to 15, or 0 where a move before
@@ -49,11 +42,11 @@ inline int ScriptedPick(const GameState& s, bool greedy = true) {
 
 struct Table {
     FakeHost host;
-    Game game{host};
+    Game game{host.Parts()};
     GameState& s = game.state;
 
     explicit Table(std::uint64_t seed = 1) {
-        host.randomSource = SeededSource(seed);
+        host.Seed(seed);
         game.SetUp();
     }
 

@@ -47,6 +47,7 @@ void CheckMover(Table& t, bool player, int move, Tally& tally) {
     // Only the computer's move goes into the retained image that every repaint shows.
     EXPECT_EQ(player ? s.Colors : t.host.retained, s.Colors);
     if (t.game.QuestionOpen()) return;
+    EXPECT_TRUE(player || t.host.lastTold == GameEvent::ComputerMoved) << "the move untold";
     const int count = player ? s.PlayerCount : s.ComputerCount;
     EXPECT_LE(count, WinningCount) << "no win, no question";
     tally.halfBoardMoves[player] += count == WinningCount;
@@ -62,6 +63,7 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
     c.classic ? t.game.ChooseClassic() : t.game.ChooseFromTheCentre();
     if (c.arcade) t.game.ToggleArcade();
     EXPECT_EQ(t.host.retained, t.s.Colors) << "the new game's picture";
+    EXPECT_EQ(t.host.lastTold, GameEvent::BoardDealt);
     EXPECT_EQ(t.s.ComputerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
     int moves = 0;
     bool newGameUnmoved = false;
@@ -69,6 +71,7 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
     t.host.onQuestion = [&] {
         const bool playerWon = t.host.questions.back().first == "Do you want new games ?";
         EXPECT_GT(playerWon ? t.s.PlayerCount : t.s.ComputerCount, WinningCount);
+        EXPECT_EQ(t.host.lastTold, playerWon ? GameEvent::PlayerWon : GameEvent::ComputerWon);
         CheckMover(t, playerWon, moves, tally);
         const std::string title = playerWon ? "Yes..! Yor score = " : "No..! Yor score = ";
         EXPECT_EQ(t.host.questions.back().second, title + std::to_string(t.s.Score));
@@ -85,6 +88,7 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
             t.game.PickColour(t.s.ComputerColor - FirstColour);
             ++tally.beeps;
             EXPECT_TRUE(t.s.PlayerTurn) << "the computer's colour refused, move " << moves;
+            EXPECT_EQ(t.host.lastTold, GameEvent::PickRefused);
             EXPECT_FALSE(t.host.IsTimerEnabled(Timer::TurnClock)) << "a pick stops the clock";
         }
         // The computer's turn yields after its evaluation, before it touches the board.

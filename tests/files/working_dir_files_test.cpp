@@ -30,6 +30,8 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::set<std::string>;
 
+WorkingDirFiles files;  // no state of its own: the working folder is the state
+
 void Write(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
@@ -47,8 +49,8 @@ Names Entries(const fs::path& folder) {
 }
 
 std::string Save(const char* name, const std::string& text) {
-    return WorkingDirFiles::Update(
-        name, 20, [&](auto) { return std::vector<unsigned char>(text.begin(), text.end()); });
+    return files.Update(name, 20,
+                        [&](auto) { return std::vector<unsigned char>(text.begin(), text.end()); });
 }
 
 // Runs check(k) for k = 0 .. copies - 1, each in a forked child, all released at once; true when
@@ -80,20 +82,6 @@ bool InChildren(int copies, const std::function<bool(int)>& check) {
 bool InChild(const std::function<bool()>& check) {
     return InChildren(1, [&](int) { return check(); });
 }
-
-// The game with its score file in the working folder.
-struct OnRealFiles : testing::FakeHost {
-    FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
-        return WorkingDirFiles::Read(name, maxBytes);
-    }
-    std::string UpdateFile(std::string_view name, std::size_t maxBytes,
-                           const FileChange& change) override {
-        return WorkingDirFiles::Update(name, maxBytes, change);
-    }
-    std::string RemoveFile(std::string_view name, std::size_t maxBytes) override {
-        return WorkingDirFiles::Remove(name, maxBytes);
-    }
-};
 
 // Each test runs in an empty folder of its own, as the game runs in its working directory.
 // The folder goes with everything in it, byte names included.
@@ -158,7 +146,7 @@ TEST_F(InASharedFolder, NothingButAHighScoreFileOfThePlayersIsEverWritten) {
         if (c.name == std::string_view("planted") && !planted) continue;
         const std::string old = c.readWorks ? Contents(c.name) : "";  // a FIFO would block
         ::alarm(10);  // a hang here should fail the run rather than stall it
-        FileContents read = WorkingDirFiles::Read(c.name, 20);
+        FileContents read = files.Read(c.name, 20);
         ::alarm(0);
         EXPECT_EQ(read.error.empty(), c.readWorks) << read.error;
         EXPECT_EQ(std::string(read.bytes.begin(), read.bytes.end()), old.substr(0, 20));
@@ -191,7 +179,7 @@ TEST_F(InASharedFolder, NewScoreClearsOnlyWhatASaveCouldWrite) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.name == std::string_view("planted") && !planted) continue;
-        EXPECT_EQ(WorkingDirFiles::Remove(c.name, 20).empty(), c.clears);
+        EXPECT_EQ(files.Remove(c.name, 20).empty(), c.clears);
         EXPECT_EQ(fs::exists(c.file) ? Contents(c.file) : "gone", c.after);
     }
     EXPECT_TRUE(fs::is_symlink("link") && fs::is_symlink("planted") && fs::is_symlink("dangling"));
@@ -219,7 +207,7 @@ TEST_F(InAFolder, AFileThatCannotBeReadIsNeverWritten) {
     ::chmod(".", 0777);
     EXPECT_TRUE(InChild([] {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
-        return WorkingDirFiles::Read("res", 20).error == "Permission denied" &&
+        return files.Read("res", 20).error == "Permission denied" &&
                Save("res", New) == "Permission denied";
     }));
     ::chmod("res", 0600);
@@ -266,8 +254,8 @@ TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
     const std::string centre = Old.substr(RecordSize);
     Write("res", std::string(RecordSize, '\0') + centre);
     EXPECT_TRUE(InChildren(8, [](int copy) {
-        OnRealFiles host;
-        Game game(host);
+        testing::FakeHost host;
+        Game game({host, host, files});
         game.state.ClassicGame = true;
         game.state.Score = 100 * (copy + 1);
         game.SaveHighScore();
@@ -282,9 +270,9 @@ TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
 // New score answered Yes leaves the new game it starts an empty file in place of the records.
 TEST_F(InAFolder, NewScoreEmptiesTheScoreFile) {
     Write("res", Old);
-    OnRealFiles host;
+    testing::FakeHost host;
     host.answers = {true};
-    Game game(host);
+    Game game({host, host, files});
     game.ClearHighScores();
     EXPECT_EQ(Contents("res"), "");
 }

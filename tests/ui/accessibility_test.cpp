@@ -35,9 +35,8 @@ void Press(const MainWindow& form, int colour) {
 }
 
 // A window the screen reader reads, and the game it shows.
-struct ScreenReader : ::testing::Test {
-    // One deal every run.
-    MainWindow form{{testing::SeededSource(1), [] { return std::int64_t{0}; }}};
+struct ScreenReader : ::testing::Test, WindowDoors {
+    MainWindow form{sources, files};
     GameState& s = form.game.state;
 };
 
@@ -85,11 +84,10 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
     }
 }
 
-// The question at the end of a game comes with who won and both final counts.
+// The end of a game comes with who won and both final counts.
 TEST_F(ScreenReader, TheEndSaysWhoWonAndTheFinalCounts) {
     s.PlayerCount = WinningCount + 1;  // before a deal each region is its start cell
-    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_N); });
-    form.host().AskYesNo("Do you want new games ?", "Yes..! Yor score = 1");
+    form.host().Tell(GameEvent::PlayerWon);
     EXPECT_EQ(LastNews(form), "You won. You 1, computer 1.");
 }
 

@@ -104,7 +104,8 @@ TEST(EventSound, SoundsSwitchedOffOnTheDesktopGetNoXBell) {
 
 // The second press of a double-click is no second pick.
 TEST(MainWindow, TheSecondPressOfADoubleClickIsNoSecondPick) {
-    MainWindow form;
+    WindowDoors doors;
+    MainWindow form{doors.sources, doors.files};
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
@@ -130,7 +131,8 @@ bool StandsOut(QColor text, QColor background) {
 TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
     const OnExit restore{[saved = QApplication::palette()] { QApplication::setPalette(saved); }};
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
-    MainWindow form;
+    WindowDoors doors;
+    MainWindow form{doors.sources, doors.files};
     for (const QWidget* text :
          form.findChildren<QWidget*>() + form.alert()->findChildren<QWidget*>()) {
         if (!qobject_cast<const QLabel*>(text) && !qobject_cast<const QAbstractButton*>(text))
@@ -151,8 +153,8 @@ TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
 
 // The end-of-game question on the real window, looked at from inside its own event loop and
 // then answered with its Yes button.
-struct Question : ::testing::Test {
-    MainWindow form;
+struct Question : ::testing::Test, WindowDoors {
+    MainWindow form{sources, files};
     const QString title = "No..! Yor score = -448, a title longer than its question";
     bool Ask(const std::function<void(QMessageBox&)>& whileOpen) {
         QTimer::singleShot(0, [&] {
@@ -191,7 +193,8 @@ TEST(MainWindowEnd, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
     }};
-    MainWindow form;
+    WindowDoors doors;
+    MainWindow form{doors.sources, doors.files};
     form.showMinimized();
     form.RefreshTick();
     ASSERT_TRUE(form.alert()->isVisible());

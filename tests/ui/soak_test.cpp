@@ -29,8 +29,6 @@ namespace {
 // and a move before the player's first pick paints black.
 class SoakHost : public WindowHost {
 public:
-    explicit SoakHost(std::uint64_t seed)
-        : WindowHost({testing::SeededSource(seed), [] { return std::int64_t{0}; }}) {}
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
     void SetCaption(Caption control, std::string_view text) override {
         WindowHost::SetCaption(control, text);
@@ -51,8 +49,10 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const auto events = qEnvironmentVariable("DYELAND_SOAK_EVENTS", "100000").toULongLong();
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
-    SoakHost host(seed);
-    MainWindow form(host);
+    SoakHost host;
+    StandardSources sources(seed, 0);
+    WorkingDirFiles files;
+    MainWindow form(sources, files, &host);
     std::mt19937_64 dice(seed + 1);
     auto roll = [&](int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(dice); };
     // The soak ticks the game's clocks itself; stretched real intervals keep wall time from

@@ -1,5 +1,5 @@
-// Helpers shared by the window tests: controls by name, the pixels the screen holds, and a
-// guard that puts back what a test changed.
+// Helpers shared by the window tests: what a window is built on, controls by name, the pixels the
+// screen holds, and a guard that puts back what a test changed.
 #pragma once
 
 #include <QApplication>
@@ -8,7 +8,17 @@
 #include <QWidget>
 #include <functional>
 
+#include "files/WorkingDirFiles.h"
+#include "game/sources.h"
+
 namespace dyeland::test {
+
+// What a test window is built on: deals from a fixed seed with no time waited, so a failure
+// repeats, and the score file in the test's folder.
+struct WindowDoors {
+    StandardSources sources{1, 0};
+    WorkingDirFiles files;
+};
 
 template <typename T = QWidget>
 T* Control(const QWidget& parent, const char* name) {

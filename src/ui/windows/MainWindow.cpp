@@ -87,16 +87,11 @@ constexpr const char* StepDescription = "Not shown on screen: plays your last co
 
 }  // namespace
 
-MainWindow::MainWindow(Sources sources)
-    : MainWindow(std::make_unique<WindowHost>(std::move(sources)), nullptr) {}
-
-MainWindow::MainWindow(WindowHost& host) : MainWindow(nullptr, &host) {}
-
-MainWindow::MainWindow(std::unique_ptr<WindowHost> own, WindowHost* given)
+MainWindow::MainWindow(Sources& sources, ScoreFile& scoreFile, WindowHost* host)
     : QMainWindow(nullptr, MainWindowFlags),
-      ownHost_(std::move(own)),
-      host_(given ? *given : *ownHost_),
-      game(host_) {
+      ownHost_(host ? nullptr : std::make_unique<WindowHost>()),
+      host_(host ? *host : *ownHost_),
+      game({host_, sources, scoreFile}) {
     setObjectName("Form1");
     setWindowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
     setWindowIcon(WindowIcon());

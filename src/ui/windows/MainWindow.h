@@ -34,11 +34,10 @@ public:
     static constexpr QSize ClientSize{448, 519};
     static constexpr QPoint ClientPosition{243, 117};
 
-    // Builds the window and runs the load handler; the caller shows it. The game reaches the
+    // Builds the window and sets the game up on it; the caller shows it. The game reaches the
     // window through a WindowHost of the window's own, or through the one handed in, which a
     // test may have made to answer the game's questions itself.
-    explicit MainWindow(Sources sources = {});
-    explicit MainWindow(WindowHost& host);
+    MainWindow(Sources& sources, ScoreFile& scoreFile, WindowHost* host = nullptr);
     ~MainWindow() override;
 
     Game game;
@@ -65,7 +64,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    MainWindow(std::unique_ptr<WindowHost> own, WindowHost* given);
     void BuildControls(QWidget* client);
     void BuildMenus();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,

@@ -1,4 +1,4 @@
-// The Host operations on the main window's controls.
+// What the game asks of the window, on the main window's controls.
 #include "windows/WindowHost.h"
 
 #include <QAccessible>
@@ -7,13 +7,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <memory>
-#include <random>
 
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "files/WorkingDirFiles.h"
 #include "windows/GameMessageBox.h"
 #include "windows/SpokenNews.h"
 
@@ -24,18 +21,7 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// 53 random bits scaled by 2^-53: every value a multiple of 2^-53 and never 1.0.
-std::function<double()> SystemRandom() {
-    auto engine = std::make_shared<std::mt19937_64>(std::random_device{}());
-    return [engine] { return static_cast<double>((*engine)() >> 11) * 0x1.0p-53; };
-}
-
 }  // namespace
-
-WindowHost::WindowHost(Sources sources) : sources_(std::move(sources)) {
-    if (!sources_.random) sources_.random = SystemRandom();
-    loadClock_.start();
-}
 
 void WindowHost::Attach(const WindowParts& parts, const Game& game) {
     parts_ = parts;
@@ -43,10 +29,6 @@ void WindowHost::Attach(const WindowParts& parts, const Game& game) {
 }
 
 void WindowHost::SetCaption(Caption control, std::string_view text) {
-    // A new game writes the Start button's caption first, and only a computer move writes the
-    // colour it took.
-    newGame_ = newGame_ || control == Caption::StartButton;
-    computerMoved_ = computerMoved_ || control == Caption::ComputersColour;
     if (control == Caption::StartButton) {
         parts_.startButton->setText(FromUtf8(text));
         return;
@@ -93,25 +75,12 @@ void WindowHost::BoardDrawn() {
     if (QAccessible::isActive()) TellBoardDrawn(*parts_.board);
 }
 
-// Both the opening and every computer move end here, so this is where a screen reader hears
-// what they did.
 void WindowHost::FocusStepButton() {
-    if (newGame_) {
-        Announce(*parts_.window, NewGameNews(game_->state));
-    } else if (computerMoved_) {
-        Announce(*parts_.window, MoveNews(game_->state));
-    }
-    newGame_ = computerMoved_ = false;
     parts_.stepButton->setFocus(Qt::OtherFocusReason);
 }
 
 bool WindowHost::AskYesNo(std::string_view prompt, std::string_view title) {
     if (game_->Ended()) return false;
-    const GameState& s = game_->state;
-    if (s.PlayerCount > WinningCount || s.ComputerCount > WinningCount) {
-        Announce(*parts_.window, EndNews(s));
-        computerMoved_ = false;
-    }
     GameMessageBox box(QMessageBox::Critical, FromUtf8(title), FromUtf8(prompt),
                        QMessageBox::Yes | QMessageBox::No, parts_.window);
     return box.exec() == QMessageBox::Yes;
@@ -125,10 +94,25 @@ void WindowHost::ShowWarning(std::string_view text, std::string_view title) {
 }
 
 void WindowHost::Beep() {
-    const GameState& s = game_->state;
-    if (s.PlayerTurn && s.PlayerColor == s.ComputerColor && s.ComputerColor >= FirstColour)
-        Announce(*parts_.window, RefusalNews(s));
     sound_.Bell();
+}
+
+// What the game tells is what a screen reader hears, spoken once the handler is done.
+void WindowHost::Tell(GameEvent event) {
+    const GameState& s = game_->state;
+    switch (event) {
+        case GameEvent::BoardDealt:
+            return Announce(*parts_.window, NewGameNews(s));
+        case GameEvent::ComputerMoved:
+            return Announce(*parts_.window, MoveNews(s));
+        case GameEvent::PickRefused:
+            // Before the first deal both sides hold black, which is no colour to name.
+            if (s.ComputerColor >= FirstColour) Announce(*parts_.window, RefusalNews(s));
+            return;
+        case GameEvent::PlayerWon:
+        case GameEvent::ComputerWon:
+            return Announce(*parts_.window, EndNews(s));
+    }
 }
 
 void WindowHost::ProcessPendingEvents() {
@@ -143,27 +127,6 @@ void WindowHost::EndProgram() {
         timer->stop();
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
-}
-
-double WindowHost::Rnd() {
-    return sources_.random();
-}
-
-std::int64_t WindowHost::MillisecondsSinceLoad() const {
-    return sources_.millisecondsSinceLoad ? sources_.millisecondsSinceLoad() : loadClock_.elapsed();
-}
-
-FileContents WindowHost::ReadFile(std::string_view name, std::size_t maxBytes) {
-    return WorkingDirFiles::Read(name, maxBytes);
-}
-
-std::string WindowHost::UpdateFile(std::string_view name, std::size_t maxBytes,
-                                   const FileChange& change) {
-    return WorkingDirFiles::Update(name, maxBytes, change);
-}
-
-std::string WindowHost::RemoveFile(std::string_view name, std::size_t maxBytes) {
-    return WorkingDirFiles::Remove(name, maxBytes);
 }
 
 }  // namespace dyeland

@@ -1,20 +1,33 @@
-// A Host for core tests that remembers what the game did to it and answers from a script.
+// The game's doors on nothing real, for tests, the fuzz target and the benchmarks: a window that
+// remembers what the game did to it and answers from a script, a seeded random source with a
+// clock that stands still, and score files in memory.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "game/board.h"
 #include "game/host.h"
+#include "game/sources.h"
 
 namespace dyeland::testing {
 
-class FakeHost : public Host {
+class FakeHost : public GameWindow, public Sources, public ScoreFile {
 public:
+    Host Parts() { return {*this, *this, *this}; }
+    // Uniform values from a fixed seed, the same on every run.
+    void Seed(std::uint64_t seed) {
+        randomSource = [source = std::make_shared<StandardSources>(seed)] {
+            return source->Random();
+        };
+    }
+
     std::map<Caption, std::string> captions;
     std::map<MenuItem, bool> checks;
     std::map<Timer, bool> timers;
@@ -25,6 +38,7 @@ public:
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
+    std::optional<GameEvent> lastTold;
     // Run at a yield (once, then cleared) and inside a question before it is answered.
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
@@ -58,26 +72,26 @@ public:
         warnings.emplace_back(text);
     }
     void Beep() override { ++beeps; }
+    void Tell(GameEvent event) override { lastTold = event; }
     void ProcessPendingEvents() override {
         if (auto script = std::exchange(onYield, nullptr)) script();
     }
     void EndProgram() override { ++endCalls; }
-    double Rnd() override { return randomSource ? randomSource() : 0.0; }
-    std::int64_t MillisecondsSinceLoad() const override { return 0; }
-    FileContents ReadFile(std::string_view name, std::size_t maxBytes) override {
+    double Random() override { return randomSource ? randomSource() : 0.0; }
+    std::int64_t MillisecondsSinceStart() const override { return 0; }
+    FileContents Read(std::string_view name, std::size_t maxBytes) override {
         if (!fileError.empty()) return {{}, fileError};
         auto& file = files[std::string(name)];  // created empty when missing
         return {{file.begin(), file.begin() + static_cast<long>(std::min(maxBytes, file.size()))},
                 {}};
     }
-    std::string UpdateFile(std::string_view name, std::size_t maxBytes,
-                           const FileChange& change) override {
+    std::string Update(std::string_view name, std::size_t maxBytes, const Change& change) override {
         if (!fileError.empty()) return fileError;
         auto& file = files[std::string(name)];
         if (auto next = change({file.data(), std::min(maxBytes, file.size())})) file = *next;
         return {};
     }
-    std::string RemoveFile(std::string_view name, std::size_t) override {
+    std::string Remove(std::string_view name, std::size_t) override {
         files.erase(std::string(name));
         return {};
     }
