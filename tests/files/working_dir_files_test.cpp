@@ -79,10 +79,6 @@ bool InChildren(int copies, const std::function<bool(int)>& check) {
     return all;
 }
 
-bool InChild(const std::function<bool()>& check) {
-    return InChildren(1, [&](int) { return check(); });
-}
-
 // Each test runs in an empty folder of its own, as the game runs in its working directory.
 // The folder goes with everything in it, byte names included.
 struct InAFolder : ::testing::Test {
@@ -190,7 +186,7 @@ TEST_F(InASharedFolder, NewScoreClearsOnlyWhatASaveCouldWrite) {
 // save fails with the system's reason, and every byte of the old file stays.
 TEST_F(InAFolder, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     Write("res", Old);
-    EXPECT_TRUE(InChild([] {
+    EXPECT_TRUE(InChildren(1, [](int) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{12, 12};
         return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 && Save("res", New) == "File too large";
@@ -205,7 +201,7 @@ TEST_F(InAFolder, AFileThatCannotBeReadIsNeverWritten) {
     Write("res", Old);
     ::chmod("res", 0222);
     ::chmod(".", 0777);
-    EXPECT_TRUE(InChild([] {
+    EXPECT_TRUE(InChildren(1, [](int) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return false;
         return files.Read("res", 20).error == "Permission denied" &&
                Save("res", New) == "Permission denied";
@@ -220,7 +216,7 @@ TEST_F(InAFolder, ASaveWaitsForTheLockAnotherCopyHolds) {
     Write("res", Old);
     const int folder = ::open(".", O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(::flock(folder, LOCK_EX), 0);
-    EXPECT_TRUE(InChild([] {  // a lock of its own, as another process would take it
+    EXPECT_TRUE(InChildren(1, [](int) {  // a lock of its own, as another process would take it
         return Save("res", New) ==
                "another copy of the game was saving its score in the same folder";
     }));

@@ -35,10 +35,7 @@ void Press(const MainWindow& form, int colour) {
 }
 
 // A window the screen reader reads, and the game it shows.
-struct ScreenReader : ::testing::Test, WindowDoors {
-    MainWindow form{sources, files};
-    GameState& s = form.game.state;
-};
+using ScreenReader = AWindow;
 
 // Each picker names the computer's colour as such and promises the gain its press then brings.
 TEST_F(ScreenReader, EachPickerSaysWhatItWouldGain) {
@@ -84,15 +81,8 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
     }
 }
 
-// The end of a game comes with who won and both final counts.
-TEST_F(ScreenReader, TheEndSaysWhoWonAndTheFinalCounts) {
-    s.PlayerCount = WinningCount + 1;  // before a deal each region is its start cell
-    form.host().Tell(GameEvent::PlayerWon);
-    EXPECT_EQ(LastNews(form), "You won. You 1, computer 1.");
-}
-
-// A new game, a move, a refusal and a full board are each told once: on this seed's first board
-// the computer starts on light blue, and the player's dark grey makes it take bright white.
+// A new game, a move, a refusal, a win and a full board are each told once: on this seed's first
+// board the computer starts on light blue, and the player's dark grey makes it take bright white.
 TEST_F(ScreenReader, EveryTurnIsToldInOneNotification) {
     form.show();  // news waits for the focus
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -103,6 +93,9 @@ TEST_F(ScreenReader, EveryTurnIsToldInOneNotification) {
     EXPECT_EQ(Heard(form), "Computer took bright white. You 7, computer 1.");
     Press(form, 15);
     EXPECT_EQ(Heard(form), "Bright white is the computer's colour.");
+    s.PlayerCount = WinningCount + 1;  // who won, with the final counts
+    form.host().Tell(GameEvent::PlayerWon);
+    EXPECT_EQ(Heard(form), "You won. You 7, computer 1.");
 
     // A board full at 450 each ends no game, so the player must learn it another way.
     s.PlayerCount = s.ComputerCount = 450;

@@ -15,8 +15,7 @@ namespace dyeland::test {
 namespace {
 
 // A window with its alert, minimised or not, and the refresh tick that may show the alert.
-struct Alert : ::testing::Test, WindowDoors {
-    MainWindow form{sources, files};
+struct Alert : AWindow {
     MinimisedAlert* alert = form.alert();
     QWidget* label = Control(*alert, "Label1");
     void Tick(bool minimised) {

@@ -22,10 +22,8 @@ constexpr QRgb Black = 0xFF000000, Red = 0xFFFF0000;
 
 // The window, shown and exposed: a late first expose would bring the retained image back over
 // the whole box in the middle of a test.
-struct Board : ::testing::Test, WindowDoors {
-    MainWindow form{sources, files};
+struct Board : AWindow {
     BoardPicture* picture = Control<BoardPicture>(form, "Picture1");
-    GameState& s = form.game.state;
     int dpr = 1;
     void SetUp() override {
         form.show();

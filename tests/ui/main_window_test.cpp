@@ -7,13 +7,10 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "desktop/EventSound.h"
 #include "desktop/OnScreen.h"
@@ -24,6 +21,8 @@
 
 namespace dyeland::test {
 namespace {
+
+using Window = AWindow;
 
 // A window off the free area moves up and left just enough, its corner never leaving it.
 TEST(OnScreen, AWindowOffTheFreeAreaMovesBackJustEnough) {
@@ -38,74 +37,49 @@ TEST(OnScreen, AWindowOffTheFreeAreaMovesBackJustEnough) {
         EXPECT_EQ(FitOnScreen(c.frame, screen), c.fitted) << c.name;
 }
 
-// The player's own choice of platform, in QT_QPA_PLATFORM or as a -platform argument, wins over
-// every display the environment names.
+// The player's own choice of platform wins over every display the environment names.
 TEST(Platform, ThePlayersOwnChoiceWinsOverEveryDisplayFound) {
-    const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
-    const OnExit restore{[names, saved = QProcessEnvironment::systemEnvironment()] {
-        for (const char* name : names)
-            saved.contains(name) ? qputenv(name, saved.value(name).toLocal8Bit()) : qunsetenv(name);
-    }};
-    qputenv("DISPLAY", ":1"), qputenv("WAYLAND_DISPLAY", "wayland-1");
-    const struct {
-        const char *name, *variable;
-        std::vector<std::string> arguments;
-        const char* chosen;
-    } cases[] = {{"in QT_QPA_PLATFORM", "wayland", {}, "wayland"},
-                 {"as -platform", "", {"-platform", "offscreen"}, "offscreen"},
-                 {"as --platform, over the variable", "wayland", {"--platform", "vnc"}, "vnc"}};
-    for (auto c : cases) {
-        SCOPED_TRACE(c.name);
-        qputenv("QT_QPA_PLATFORM", c.variable);
-        c.arguments.insert(c.arguments.begin(), "dyeland");
-        std::vector<char*> argv;
-        for (std::string& argument : c.arguments)
-            argv.push_back(argument.data());
-        ASSERT_TRUE(PrepareDisplayPlatform(static_cast<int>(argv.size()), argv.data()));
-        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), c.chosen);
-    }
+    for (const char* choice : {"wayland", "xcb", "offscreen"})
+        EXPECT_EQ(ChoosePlatform(choice, ":1", "wayland-1"), choice);
 }
 
 // Counted outside every test: a bell posted late must not write into a test that is gone.
 std::atomic<int> xBells = 0, plays = 0;
 
-// Where the sound system cannot be opened or fails to play, the X bell stands in at every
-// bell, and one line on stderr says why, once.
-TEST(EventSound, WithoutSoundTheXBellStandsInAndOneLineSaysWhy) {
-    for (const bool opens : {false, true}) {
-        SCOPED_TRACE(opens ? "a sound that fails to play" : "no sound system");
-        xBells = 0;
+// A bell that cannot be played gets the X bell in its place, and one line on stderr says why,
+// once; event sounds switched off on the desktop stay off, with neither. The sound thread plays
+// its bells in turn, so once the last has played, whatever an earlier one posted waits.
+TEST(EventSound, WhatStandsInForABellThatCannotBePlayed) {
+    const struct {
+        const char* name;
+        bool opens;
+        int played, xBells, lines;
+    } cases[] = {{"no sound system", false, 0, 3, 1},
+                 {"a sound that fails to play", true, -1, 3, 1},
+                 {"event sounds switched off", true, -16, 0, 0}};  // -16: CA_ERROR_DISABLED
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        xBells = plays = 0;
         testing::internal::CaptureStderr();
         EventSound sound(
-            [&] { return opens ? EventSound::Player([](auto) { return -1; }) : nullptr; },
+            [&] {
+                return c.opens ? EventSound::Player([&](auto) { return ++plays, c.played; })
+                               : nullptr;
+            },
             [] { ++xBells; });
         for (int bell = 1; bell <= 3; ++bell) {
             sound.Bell();  // the line, if any, comes before the X bell
-            EXPECT_TRUE(QTest::qWaitFor([&] { return xBells == bell; })) << bell;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return (c.xBells ? xBells : plays) == bell; }));
         }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(xBells, c.xBells);
         const std::string said = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.lines) << said;
     }
-}
-
-// Event sounds switched off on the desktop stay off: no X bell in their place. The sound
-// thread plays its bells in turn, so once the second plays, whatever the first posted waits.
-TEST(EventSound, SoundsSwitchedOffOnTheDesktopGetNoXBell) {
-    xBells = plays = 0;
-    EventSound sound([] { return EventSound::Player([](auto) { return ++plays, -16; }); },
-                     [] { ++xBells; });  // -16: CA_ERROR_DISABLED
-    for (int bell = 1; bell <= 2; ++bell) {
-        sound.Bell();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return plays == bell; }));
-    }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(xBells, 0);
 }
 
 // The second press of a double-click is no second pick.
-TEST(MainWindow, TheSecondPressOfADoubleClickIsNoSecondPick) {
-    WindowDoors doors;
-    MainWindow form{doors.sources, doors.files};
+TEST_F(Window, TheSecondPressOfADoubleClickIsNoSecondPick) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
@@ -131,8 +105,9 @@ bool StandsOut(QColor text, QColor background) {
 TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
     const OnExit restore{[saved = QApplication::palette()] { QApplication::setPalette(saved); }};
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
-    WindowDoors doors;
-    MainWindow form{doors.sources, doors.files};
+    StandardSources sources;
+    WorkingDirFiles files;
+    MainWindow form(sources, files);
     for (const QWidget* text :
          form.findChildren<QWidget*>() + form.alert()->findChildren<QWidget*>()) {
         if (!qobject_cast<const QLabel*>(text) && !qobject_cast<const QAbstractButton*>(text))
@@ -153,8 +128,7 @@ TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
 
 // The end-of-game question on the real window, looked at from inside its own event loop and
 // then answered with its Yes button.
-struct Question : ::testing::Test, WindowDoors {
-    MainWindow form{sources, files};
+struct Question : AWindow {
     const QString title = "No..! Yor score = -448, a title longer than its question";
     bool Ask(const std::function<void(QMessageBox&)>& whileOpen) {
         QTimer::singleShot(0, [&] {
@@ -188,13 +162,11 @@ TEST_F(Question, ItsBoxShowsTheWholeTitle) {
 // Closing the window ends the program at once, a question open and the alert up. The end asks
 // the main loop to return, which makes every later nested loop return at once: the test runs
 // that loop afterwards, which takes the request back for the tests after it.
-TEST(MainWindowEnd, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
+TEST_F(Window, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
     const OnExit takeBackTheEnd{[] {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
     }};
-    WindowDoors doors;
-    MainWindow form{doors.sources, doors.files};
     form.showMinimized();
     form.RefreshTick();
     ASSERT_TRUE(form.alert()->isVisible());

@@ -1,6 +1,8 @@
-// Helpers shared by the window tests: what a window is built on, controls by name, the pixels the
-// screen holds, and a guard that puts back what a test changed.
+// Helpers shared by the window tests: a window to test, controls by name, the pixels the screen
+// holds, and a guard that puts back what a test changed.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
@@ -10,14 +12,17 @@
 
 #include "files/WorkingDirFiles.h"
 #include "game/sources.h"
+#include "windows/MainWindow.h"
 
 namespace dyeland::test {
 
-// What a test window is built on: deals from a fixed seed with no time waited, so a failure
-// repeats, and the score file in the test's folder.
-struct WindowDoors {
+// A test on a main window, built on deals from a fixed seed with no time waited, so a failure
+// repeats, and on the score file in the test's folder.
+struct AWindow : ::testing::Test {
     StandardSources sources{1, 0};
     WorkingDirFiles files;
+    MainWindow form{sources, files};
+    GameState& s = form.game.state;
 };
 
 template <typename T = QWidget>
