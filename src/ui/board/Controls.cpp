@@ -98,11 +98,7 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObjec
 }
 
 void InstallAccessibleFactory() {
-    static const bool installed = [] {
-        QAccessible::installFactory(ControlsAccessibleFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(ControlsAccessibleFactory);  // Qt keeps one of each, however often installed
 }
 
 }  // namespace

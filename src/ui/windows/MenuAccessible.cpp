@@ -87,11 +87,7 @@ QAccessibleInterface* MenuFactory(const QString& className, QObject* object) {
 }  // namespace
 
 void InstallMenuAccessible() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MenuFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(MenuFactory);  // Qt keeps one of each, however often installed
 }
 
 }  // namespace dyeland

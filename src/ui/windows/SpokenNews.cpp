@@ -79,11 +79,7 @@ QAccessibleInterface* NoticeFactory(const QString&, QObject* object) {
 }
 
 void InstallNoticeAccessible() {
-    static const bool installed = [] {
-        QAccessible::installFactory(NoticeFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(NoticeFactory);  // Qt keeps one of each, however often installed
 }
 
 // The regions as marked: the boxes show 0 until each side's first regular move of a game.
