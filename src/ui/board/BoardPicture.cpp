@@ -26,7 +26,16 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     MatchDevicePixelRatio();
-    qApp->installEventFilter(this);
+}
+
+// The window system's handle of the window exists once it is shown.
+void BoardPicture::showEvent(QShowEvent* event) {
+    if (QWindow* handle = window()->windowHandle()) handle->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+void BoardPicture::PopupClosed(const QRect& where) {
+    popupsGone_ += where.translated(-mapToGlobal(QPoint(0, 0))) & rect();
 }
 
 // One rounding from the drawing area's corner, where the board's scale starts at -OriginUnits:
@@ -155,11 +164,7 @@ void BoardPicture::RestoreRegion(const QRegion& region) {
 // of our own closing over the board uncovers nothing: the original platform put back what lay
 // under it, so its area is left out of the next expose.
 bool BoardPicture::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
-        const auto* gone = static_cast<QWidget*>(watched);
-        if (gone->windowType() == Qt::Popup || gone->windowType() == Qt::ToolTip)
-            popupsGone_ += gone->geometry().translated(-mapToGlobal(QPoint(0, 0))) & rect();
-    } else if (event->type() == QEvent::Expose && watched == window()->windowHandle()) {
+    if (event->type() == QEvent::Expose && watched == window()->windowHandle()) {
         QT_WARNING_PUSH
         QT_WARNING_DISABLE_DEPRECATED
         const QRegion exposed = static_cast<QExposeEvent*>(event)->region();

@@ -33,6 +33,10 @@ public:
     // The system repaints the whole box (the window came back from being minimised): what was
     // drawn with AutoRedraw off is gone.
     void RepaintFromRetained();
+    // One of the program's own menus or tooltips closed (global pixels). The window system
+    // exposes the place it covered, and there, as under a menu that saved what lay beneath it,
+    // what was drawn with AutoRedraw off stays.
+    void PopupClosed(const QRect& where);
 
     // Both images cover the whole widget at device resolution, once something was drawn: until
     // then they are null and the box shows its background.
@@ -46,6 +50,8 @@ protected:
     // The box shows no sign of focus, so taking or losing it repaints nothing.
     void focusInEvent(QFocusEvent*) override {}
     void focusOutEvent(QFocusEvent*) override {}
+    void showEvent(QShowEvent* event) override;
+    // Watches the exposes of the board's own window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -27,6 +27,25 @@
 namespace dyeland {
 namespace {
 
+// The program's menus and tooltips are windows of their own: when one closes, the board hears
+// where it lay, so that the expose of that place does not count as an uncovering.
+class PopupWatch : public QObject {
+public:
+    explicit PopupWatch(BoardPicture* board) : QObject(board), board_(board) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Hide || !watched->isWidgetType()) return false;
+        const auto* gone = static_cast<QWidget*>(watched);
+        if (gone->windowType() == Qt::Popup || gone->windowType() == Qt::ToolTip)
+            board_->PopupClosed(gone->geometry());
+        return false;
+    }
+
+private:
+    BoardPicture* board_;
+};
+
 constexpr Qt::WindowFlags MainWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -167,6 +186,7 @@ void MainWindow::BuildControls(QWidget* client) {
     board_ = new BoardPicture(client);
     board_->setObjectName("Picture1");
     AddBoardReader(*board_, game.state);
+    new PopupWatch(board_);
     board_->move(Px(120), Px(600));
     Describe(board_, "Board",
              "A table of 30 rows by 30 columns; the arrow keys, Home, End, Page Up and Page Down "
