@@ -50,15 +50,21 @@ bool PlatformHidesMinimised() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// Debian's Qt 6.4 does nothing on Wayland for QApplication::alert. A request to be activated
-// without a valid activation token is one a compositor refuses, marking the window instead (KWin
-// as demanding attention), so it never brings the game up over the window the player chose. The
-// Wayland plugin sends the token it finds in this variable: it holds one no compositor issued.
+// A request to be activated without a valid activation token is one a compositor refuses,
+// marking the window instead (KWin as demanding attention), so it never brings the game up over
+// the window the player chose. From Qt 6.6 on, the Wayland plugin asks that way for an alert,
+// with a token of its own. Before it, alerts do nothing on Wayland, and the plugin sends the
+// token it finds in this variable: it holds one no compositor issued. Another thread reading the
+// environment meanwhile (the sound system's) races with the change, so newer Qt is left to ask.
 void AskForAttention(QWindow& window) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    window.alert(0);
+#else
     qputenv("XDG_ACTIVATION_TOKEN", "dyeland-asks-for-attention");
     window.requestActivate();
     // The plugin takes the variable away only when it used it.
     qunsetenv("XDG_ACTIVATION_TOKEN");
+#endif
 }
 
 }  // namespace dyeland
