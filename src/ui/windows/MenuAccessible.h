@@ -1,10 +1,11 @@
-// What a screen reader learns of the Options menu's check items: each is a check box that says
-// whether it is checked, and tells when that changes.
+// What a screen reader learns of the menu bar's menus: each menu by its title and every item in
+// its place, the Options menu's check items as check boxes that say whether they are checked and
+// tell when that changes, and no other control taking the focus while a menu is open.
 #pragma once
 
 namespace dyeland {
 
-// Once, before the first checkable menu item is built.
+// Before the menus are built.
 void InstallMenuAccessible();
 
 }  // namespace dyeland
