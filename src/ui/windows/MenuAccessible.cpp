@@ -43,8 +43,13 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(menu_);
     }
+    // Going from one menu to the next lands on the next menu's first item, and a screen reader
+    // hears only that item: the first item says which menu it opens.
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? action_->text() : QString();
+        if (t == QAccessible::Name) return action_->text();
+        if (t == QAccessible::Description && menu_->actions().value(0) == action_)
+            return menu_->title() + " menu";
+        return {};
     }
     QRect rect() const override {
         const QRect local = menu_->actionGeometry(action_);
