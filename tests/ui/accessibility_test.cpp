@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +80,15 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
             QAccessible::queryAccessibleInterface(board)->child(at)->text(QAccessible::Name);
         EXPECT_TRUE(name.endsWith(QString(", row %1 column %2").arg(row).arg(column))) << key;
     }
+}
+
+// The Options menu says its name, and each check item its place and whether it is checked.
+TEST_F(ScreenReader, TheOptionsMenuNamesItselfAndEachCheckItemItsPlaceAndMark) {
+    auto* menu = QAccessible::queryAccessibleInterface(Control<QMenu>(form, "mnuSetup"));
+    EXPECT_EQ(menu->text(QAccessible::Name), "Options");
+    EXPECT_EQ(menu->indexOfChild(menu->child(3)), 3);  // Line, after a separator
+    for (const int i : {0, 1, 3, 4})                   // Classic and Line are checked
+        EXPECT_EQ(bool(menu->child(i)->state().checked), i == 0 || i == 3) << i;
 }
 
 // A new game, a move, a refusal, a win and a full board are each told once: on this seed's first
