@@ -139,10 +139,11 @@ QAccessibleInterface* MenuFactory(const QString& className, QObject* object) {
 
 // Going from one menu to the next, Qt's menu bar gives the focus back to the window's control
 // for a moment, with the next menu already open: a screen reader would say "Board." over the
-// menu. While a menu is open, news that another control has the focus waits for it to close.
+// menu. While a menu is open, news that another control has the focus is not passed on; once the
+// menus close, the control that has the focus says so itself.
 QAccessible::UpdateHandler passOn = nullptr;  // the handler before this one; none: the bridge
 
-void HoldFocusUnderMenus(QAccessibleEvent* event) {
+void PassOnUnlessBehindAMenu(QAccessibleEvent* event) {
     if (event->type() == QAccessible::Focus &&
         qobject_cast<QMenu*>(QApplication::activePopupWidget()) &&
         !qobject_cast<QMenu*>(event->object()) && !qobject_cast<QMenuBar*>(event->object()))
@@ -153,7 +154,7 @@ void HoldFocusUnderMenus(QAccessibleEvent* event) {
     }
     QAccessible::installUpdateHandler(nullptr);  // the platform's bridge takes it from here
     QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(HoldFocusUnderMenus);
+    QAccessible::installUpdateHandler(PassOnUnlessBehindAMenu);
 }
 
 }  // namespace
@@ -161,8 +162,8 @@ void HoldFocusUnderMenus(QAccessibleEvent* event) {
 void InstallMenuAccessible() {
     QAccessible::installFactory(MenuFactory);  // Qt keeps one of each, however often installed
     const QAccessible::UpdateHandler before =
-        QAccessible::installUpdateHandler(HoldFocusUnderMenus);
-    if (before != HoldFocusUnderMenus) passOn = before;
+        QAccessible::installUpdateHandler(PassOnUnlessBehindAMenu);
+    if (before != PassOnUnlessBehindAMenu) passOn = before;
 }
 
 }  // namespace dyeland
