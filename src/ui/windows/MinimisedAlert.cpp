@@ -73,7 +73,6 @@ MinimisedAlert::MinimisedAlert(const QWidget& mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(TwipsRect(12270, 975, 1725, 540));
     setFixedSize(size());
-    KeepOnScreen(this);
     // The classic tooltip colour: a dark theme's would vanish into the teal.
     QPalette palette = ClassicPalette();
     palette.setColor(QPalette::Window, QColor::fromRgb(DesktopColour));
@@ -98,6 +97,12 @@ MinimisedAlert::MinimisedAlert(const QWidget& mainWindow)
     label_->setMask(
         metrics.tightBoundingRect(label_->text()).translated(baseline).adjusted(-2, -2, 2, 2));
     label_->setAccessibleDescription("Restore the Dyeland window to go on playing");
+    // MS Sans Serif is rarely installed, and the font that stands in for it can be wider than the
+    // one the alert was sized for: the alert widens to its text, so its edge cuts no glyph.
+    const int textRight =
+        label_->x() + metrics.boundingRect(label_->text()).translated(baseline).right() + 3;
+    if (textRight > width()) setFixedWidth(textRight);
+    KeepOnScreen(this);
 
     // Outside the window: the mouse cannot reach it, the keyboard can.
     startButton_ = new QPushButton("Command1", this);
