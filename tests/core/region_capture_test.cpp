@@ -3,6 +3,7 @@
 // growths held to it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <random>
 #include <string>
@@ -75,8 +76,7 @@ TEST(GrowRegion, TheComputersOpeningAndMovesGrowInItsOwnSweepOrder) {
         const bool opening = round % 2 == 0;
         SCOPED_TRACE((opening ? "the opening, round " : "a move, round ") + std::to_string(round));
         Grid board;
-        for (auto& c : board.cells)
-            c = static_cast<std::int16_t>(twoColours(random));
+        std::generate(board.cells.begin(), board.cells.end(), [&] { return twoColours(random); });
         testing::Table t;
         t.Position(board, 12, 13);
         const Grid corner = t.s.ComputerMarks;

@@ -31,9 +31,7 @@ inline ::testing::AssertionResult AfterMove(const Grid& marks, const Grid& color
 inline int ScriptedPick(const GameState& s, bool greedy = true) {
     int best = -1, bestGain = 0;
     for (int colour = FirstColour; colour <= LastColour; ++colour) {
-        Grid marks = s.PlayerMarks;
-        GrowRegion(marks, s.Colors, colour, SweepOrder::Player);
-        const int gain = CountMarks(marks);
+        const int gain = CaptureGain(s.PlayerMarks, s.Colors, colour, SweepOrder::Player);
         if (colour != s.ComputerColor && (best < 0 || (greedy ? gain > bestGain : gain < bestGain)))
             best = colour, bestGain = gain;
     }

@@ -19,13 +19,10 @@ struct Case {
     const char* name;
     bool classic = true, greedy = true;
     std::uint64_t seed = 1;
-    bool playerWinsLast = false;
-    // Arcade on; the player is slow after every third move and picks the computer's colour
-    // before every fifth.
-    bool arcade = false;
-    bool yes = false;  // to the first question
-    // Every file call fails: the save is lost, and reported with the system's reason.
-    bool fileFails = false;
+    // Who wins the last game. Arcade on: the player is slow after every third move and picks the
+    // computer's colour before every fifth. The answer to the first question. Every file call
+    // fails: the save is lost, and reported with the system's reason.
+    bool playerWinsLast = false, arcade = false, yes = false, fileFails = false;
     // The player's move counter at the start; it outlives games and stays at its 16-bit limit.
     int movesBefore = 0;
 };
@@ -33,8 +30,7 @@ struct Case {
 // What a played game adds up: beeps heard, the best score, and the moves that end on exactly
 // half the board, which wins nothing (the computer's, the player's).
 struct Tally {
-    int beeps = 0, bestScore = 0;
-    int halfBoardMoves[2] = {};
+    int beeps = 0, bestScore = 0, halfBoardMoves[2] = {};
 };
 
 // One side right after its own move; the other side's region may lag behind.

@@ -232,8 +232,7 @@ TEST_F(InAFolder, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNew) {
             Save("res", New), Save("res", Old);
         ASSERT_GT(saver, 0);
         ::usleep(40 * moment);  // only to kill it at another step each time
-        ::kill(saver, SIGKILL);
-        ::waitpid(saver, nullptr, 0);
+        ::kill(saver, SIGKILL), ::waitpid(saver, nullptr, 0);
         const std::string left = Contents("res");
         ASSERT_TRUE(left == Old || left == New) << "killed after " << 40 * moment << " us";
     }

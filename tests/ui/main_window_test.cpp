@@ -5,6 +5,7 @@
 
 #include <qtestspontaneevent.h>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -149,6 +150,16 @@ TEST_F(Question, OnlyAButtonAnswersIt) {
         qApp->notify(&box, &close);  // as the window system delivers it
         EXPECT_TRUE(box.isVisible());
     }));
+}
+
+// A colour box pressed the way a screen reader presses it gets no move past the open question.
+TEST_F(Question, NoPressOnAColourBoxGetsPastIt) {
+    Ask([&](QMessageBox&) {
+        QAccessible::queryAccessibleInterface(Control(form, "sPicture9_0"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+    });
+    EXPECT_EQ(s.PlayerMoves, 0);
 }
 
 // The box is wide enough for its whole title, which the window manager would otherwise cut.
