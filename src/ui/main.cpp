@@ -1,5 +1,5 @@
 // The program's entry: answers --help and --version, picks the display platform, creates the main
-// window, whose load handler sets the game's start values, shows it and runs the event loop until
+// window, which sets the game's start values, shows it and runs the event loop until
 // the program is ended.
 #include <QApplication>
 #include <QTimer>
