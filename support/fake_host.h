@@ -14,7 +14,6 @@
 
 #include "game/board.h"
 #include "game/host.h"
-#include "game/sources.h"
 
 namespace dyeland::testing {
 
