@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <memory>
 #include <random>
 #include <vector>
 
