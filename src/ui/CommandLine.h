@@ -1,0 +1,11 @@
+// What the command line may ask for: --help, --version and Qt's own options. Anything else is
+// refused before a window or a file is touched.
+#pragma once
+
+namespace dyeland {
+
+// Answers --help or --version, or refuses an argument the game does not take, and returns the
+// status to end with; -1 when the game is to start.
+int AnswerCommandLine(int argc, char* argv[]);
+
+}  // namespace dyeland
