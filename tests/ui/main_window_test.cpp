@@ -1,6 +1,6 @@
 // The main window's own behaviour: the player's platform, windows kept on screen, the beep's
-// fallback, a double-click on a picker, texts under a dark palette, the Yes/No question and the end
-// of the program.
+// fallback, a double-click on a picker, the About box's texts, texts under a dark palette, the
+// Yes/No question and the end of the program.
 #include <gtest/gtest.h>
 
 #include <qtestspontaneevent.h>
@@ -17,6 +17,7 @@
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
 #include "window_test_support.h"
+#include "windows/AboutBox.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"
 
@@ -98,6 +99,23 @@ bool StandsOut(QColor text, QColor background) {
     };
     const auto [dark, light] = std::minmax({luminance(text), luminance(background)});
     return light >= 4.5 * dark;
+}
+
+// The About box cannot grow: every text in it reads whole, inside the box and above OK, in the
+// desktop's font and in a larger one.
+TEST(AboutBox, EveryTextStandsWhollyInsideTheBoxAboveOk) {
+    const QFont desktopFont = QApplication::font();
+    OnExit putBack{[&] { QApplication::setFont(desktopFont); }};
+    for (const int points : {desktopFont.pointSize(), 14}) {
+        QApplication::setFont(QFont(desktopFont.family(), points));
+        const AboutBox box(nullptr);
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            const QRect text = label->fontMetrics().boundingRect(label->geometry(),
+                                                                 Qt::TextWordWrap, label->text());
+            EXPECT_TRUE(box.rect().contains(text) && text.bottom() < Control(box, "Command3")->y())
+                << points << " points, " << label->objectName().toStdString();
+        }
+    }
 }
 
 // Under a dark desktop palette every text stands out from its background: the colours each label

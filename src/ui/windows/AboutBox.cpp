@@ -3,6 +3,7 @@
 #include "windows/AboutBox.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -16,6 +17,8 @@ namespace dyeland {
 namespace {
 
 // A screen reader reads the text itself as the label's name; the description says what it is.
+// The box cannot grow, so a desktop font too large for a text's place is made smaller for it,
+// never so small that it cannot be read.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
                  const char* description) {
     auto* label = new QLabel(text, parent);
@@ -24,6 +27,11 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
+    QFont font = label->font();
+    while (label->heightForWidth(place.width()) > place.height() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
     return label;
 }
 
@@ -55,14 +63,12 @@ AboutBox::AboutBox(QWidget* parent)
              "Name and version of the program");
     AddLabel(this, "Label2", QString::fromUtf8("\u00A9 2026 The Dyeland developers"),
              TwipsRect(1680, 480, 3495, 375), "Copyright");
-    // Short enough for five lines of a common desktop font: the box cannot grow. It says no
-    // more and no less than the MIT License of the LICENSE file.
-    AddLabel(
-        this, "Label4",
-        "Free software under the MIT License: you may use, copy, change, sell and pass it on if "
-        "every copy or substantial part keeps the copyright line above and the licence notice. "
-        "Copying or distribution that drops them is unauthorised. It comes with no warranty.",
-        TwipsRect(120, 2400, 4815, 1095), "Legal notice");
+    // Between the copyright line and OK, with the box's margins all round. It says what the
+    // MIT License of the LICENSE file says, in fewer words.
+    AddLabel(this, "Label4",
+             "Free software under the MIT License: you may use, copy, change, share and sell it "
+             "if every copy keeps the copyright line and the licence. It comes with no warranty.",
+             TwipsRect(120, 975, 4920, 825), "Legal notice");
 
     okButton_ = new QPushButton("OK", this);
     okButton_->setObjectName("Command3");
