@@ -141,6 +141,15 @@ std::string MayReplace(const Target& target, const struct stat& info) {
     return {};
 }
 
+// A save and New score alike leave alone whatever is not a high-score file the player may
+// replace. Nothing in the format makes a longer file ours: it may be anyone's.
+std::string MayReplaceScores(const Target& target, const struct stat& info, std::size_t maxBytes) {
+    if (!S_ISREG(info.st_mode)) return NotRegular(info);
+    if (static_cast<std::size_t>(info.st_size) > maxBytes)
+        return "it is longer than a high-score file, so it was left as it is";
+    return MayReplace(target, info);
+}
+
 // Two copies of the game saving in one folder take turns from the re-read to the rename. The
 // lock is on the folder itself: a rename leaves it in place, and it needs no file of its own.
 // Where the file system has no such locks nobody can hold one, so the save goes on without.
@@ -228,11 +237,8 @@ std::string WorkingDirFiles::Update(std::string_view name, std::size_t maxBytes,
     const bool exists = in.get() >= 0;
     if (exists) {
         if (::fstat(in.get(), &old) != 0) return Reason(errno);
-        if (!S_ISREG(old.st_mode)) return NotRegular(old);
-        // Nothing in the format makes a longer file ours; it may be anyone's.
-        if (static_cast<std::size_t>(old.st_size) > maxBytes)
-            return "it is longer than a high-score file, so it was left as it is";
-        if (std::string error = MayReplace(target, old); !error.empty()) return error;
+        if (std::string error = MayReplaceScores(target, old, maxBytes); !error.empty())
+            return error;
         if (std::string error = ReadStart(in.get(), maxBytes, current); !error.empty())
             return error;
     }
@@ -253,9 +259,8 @@ std::string WorkingDirFiles::Remove(std::string_view name, std::size_t maxBytes)
     struct stat info {};
     if (::fstatat(target.folder.get(), target.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? std::string() : Reason(errno);
-    if (S_ISREG(info.st_mode)) {
-        if (std::string refused = MayReplace(target, info); !refused.empty()) return refused;
-    }
+    if (std::string refused = MayReplaceScores(target, info, maxBytes); !refused.empty())
+        return refused;
     if (::unlinkat(target.folder.get(), target.name.c_str(), 0) == 0 || errno == ENOENT) return {};
     return Reason(errno);
 }

@@ -158,23 +158,29 @@ TEST_F(InASharedFolder, NothingButAHighScoreFileOfThePlayersIsEverWritten) {
 }
 
 // New score empties what a save could write and keeps the player's links; where a save would
-// refuse, it refuses too, and a plain file is deleted.
+// refuse, it refuses too; a plain record file is deleted.
 TEST_F(InASharedFolder, NewScoreClearsOnlyWhatASaveCouldWrite) {
+    // clang-format off
     const struct {
         const char* name;
         bool clears;
         const char* file;
-        std::string after;  // the file's bytes afterwards, or "gone"
+        std::string after;  // the file's bytes afterwards ("" if not a regular file), or "gone"
     } cases[] = {
-        {"link", true, "real/scores", ""},           {"foreign", false, "profile", Profile},
-        {"planted", false, "real/mine", Old},        {"protected", false, "protected", Old},
-        {"dangling", false, "real/nothing", "gone"}, {"profile", true, "profile", "gone"},
-        {"nothing", true, "nothing", "gone"}};
+        {"link", true, "real/scores", ""},            {"foreign", false, "profile", Profile},
+        {"planted", false, "real/mine", Old},         {"protected", false, "protected", Old},
+        {"dangling", false, "real/nothing", "gone"},  {"profile", false, "profile", Profile},
+        {"fifo", false, "fifo", ""},                  {"folder", false, "folder", ""},
+        {"record", true, "record", "gone"},           {"nothing", true, "nothing", "gone"}};
+    // clang-format on
+    Write("record", Old);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.name == std::string_view("planted") && !planted) continue;
         EXPECT_EQ(files.Remove(c.name, 20).empty(), c.clears);
-        EXPECT_EQ(fs::exists(c.file) ? Contents(c.file) : "gone", c.after);
+        const auto file = fs::status(c.file);
+        const std::string kept = is_regular_file(file) ? Contents(c.file) : "";  // a FIFO blocks
+        EXPECT_EQ(exists(file) ? kept : "gone", c.after);
     }
     EXPECT_TRUE(fs::is_symlink("link") && fs::is_symlink("planted") && fs::is_symlink("dangling"));
     EXPECT_EQ(Entries("real"), (Names{"mine", "scores"}));
