@@ -4,9 +4,11 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 
 #include "board/BoardAccessible.h"
 
@@ -43,13 +45,8 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(menu_);
     }
-    // Going from one menu to the next lands on the next menu's first item, and a screen reader
-    // hears only that item: the first item says which menu it opens.
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return action_->text();
-        if (t == QAccessible::Description && menu_->actions().value(0) == action_)
-            return menu_->title() + " menu";
-        return {};
+        return t == QAccessible::Name ? action_->text() : QString();
     }
     QRect rect() const override {
         const QRect local = menu_->actionGeometry(action_);
@@ -141,13 +138,46 @@ QAccessibleInterface* MenuFactory(const QString& className, QObject* object) {
 // for a moment, with the next menu already open: a screen reader would say "Board." over the
 // menu. While a menu is open, news that another control has the focus is not passed on; once the
 // menus close, the control that has the focus says so itself.
+// Qt then tells of the menu bar's item and at once of the next menu's first item. Orca 43 skips
+// a focus news when another has come in before it is read (Script.skipObjectEvent), Orca 48 when
+// the same object has lost the focus by then (EventManager._is_obsoleted_by): neither would say
+// the menu's name. The first item's news waits until the reader has taken the menu bar's item,
+// which Orca 43 and 48 did within 60 ms in the lab: "Options.", then the item.
 QAccessible::UpdateHandler passOn = nullptr;  // the handler before this one; none: the bridge
+constexpr int kSameKeyMs = 100;               // the item's news follows the bar item's at once
+constexpr int kHoldMs = 250;
+QElapsedTimer barItemTold;  // since the menu bar's item was told
+int focusNews = 0;          // counts them: a later one outdates the item that waits
+
+void PassOn(QAccessibleEvent* event);
+
+bool HoldBackTheFirstItem(QAccessibleEvent* event) {
+    if (event->type() != QAccessible::Focus) return false;
+    ++focusNews;
+    if (qobject_cast<QMenuBar*>(event->object())) barItemTold.start();
+    auto* menu = qobject_cast<QMenu*>(event->object());
+    if (!menu || event->child() < 0 || !barItemTold.isValid() ||
+        barItemTold.elapsed() > kSameKeyMs || QApplication::activePopupWidget() != menu)
+        return false;
+    barItemTold.invalidate();
+    QTimer::singleShot(kHoldMs, menu, [menu, child = event->child(), held = focusNews] {
+        if (held != focusNews || QApplication::activePopupWidget() != menu) return;
+        QAccessibleEvent focus(menu, QAccessible::Focus);
+        focus.setChild(child);
+        PassOn(&focus);
+    });
+    return true;
+}
 
 void PassOnUnlessBehindAMenu(QAccessibleEvent* event) {
     if (event->type() == QAccessible::Focus &&
         qobject_cast<QMenu*>(QApplication::activePopupWidget()) &&
         !qobject_cast<QMenu*>(event->object()) && !qobject_cast<QMenuBar*>(event->object()))
         return;
+    if (!HoldBackTheFirstItem(event)) PassOn(event);
+}
+
+void PassOn(QAccessibleEvent* event) {
     if (passOn) {
         passOn(event);
         return;
