@@ -144,8 +144,8 @@ QAccessibleInterface* MenuFactory(const QString& className, QObject* object) {
 // the menu's name. The first item's news waits until the reader has taken the menu bar's item,
 // which Orca 43 and 48 did within 60 ms in the lab: "Options.", then the item.
 QAccessible::UpdateHandler passOn = nullptr;  // the handler before this one; none: the bridge
-constexpr int kSameKeyMs = 100;               // the item's news follows the bar item's at once
-constexpr int kHoldMs = 250;
+constexpr int BarItemThenItemMs = 100;        // the item's news follows the bar item's at once
+constexpr int FirstItemWaitMs = 250;
 QElapsedTimer barItemTold;  // since the menu bar's item was told
 int focusNews = 0;          // counts them: a later one outdates the item that waits
 
@@ -157,10 +157,10 @@ bool HoldBackTheFirstItem(QAccessibleEvent* event) {
     if (qobject_cast<QMenuBar*>(event->object())) barItemTold.start();
     auto* menu = qobject_cast<QMenu*>(event->object());
     if (!menu || event->child() < 0 || !barItemTold.isValid() ||
-        barItemTold.elapsed() > kSameKeyMs || QApplication::activePopupWidget() != menu)
+        barItemTold.elapsed() > BarItemThenItemMs || QApplication::activePopupWidget() != menu)
         return false;
     barItemTold.invalidate();
-    QTimer::singleShot(kHoldMs, menu, [menu, child = event->child(), held = focusNews] {
+    QTimer::singleShot(FirstItemWaitMs, menu, [menu, child = event->child(), held = focusNews] {
         if (held != focusNews || QApplication::activePopupWidget() != menu) return;
         QAccessibleEvent focus(menu, QAccessible::Focus);
         focus.setChild(child);
