@@ -4,8 +4,6 @@
 
 #include <string>
 
-class QWindow;
-
 namespace dyeland {
 
 // The value for QT_QPA_PLATFORM: the user's own choice unchanged; otherwise xcb first wherever
@@ -19,9 +17,5 @@ bool PrepareDisplayPlatform(int argc, char* argv[]);
 
 // True where the window system keeps a window's minimised state from the program.
 bool PlatformHidesMinimised();
-
-// Asks the desktop to mark the window as wanting the player's attention, on Wayland, until the
-// player comes back to it.
-void AskForAttention(QWindow& window);
 
 }  // namespace dyeland

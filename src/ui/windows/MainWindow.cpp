@@ -13,6 +13,7 @@
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
+#include "desktop/Attention.h"
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
 #include "windows/AboutBox.h"
