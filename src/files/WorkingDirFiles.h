@@ -20,8 +20,9 @@ public:
     // replace, and a link is followed to a file it names, which is replaced in its own folder.
     // A file the player may not write, or whose write bits are all off, is never replaced.
     std::string Update(std::string_view name, std::size_t maxBytes, const Change& change) override;
-    // "" when the file is gone afterwards (also when it never existed), else the reason. Through
-    // a link, the file it names is emptied as Update would write it, and the link stays.
+    // "" when the file is gone afterwards (also when it never existed), else the reason. What
+    // Update would not replace stays. Through a link, the file it names is emptied as Update
+    // would write it, and the link stays.
     std::string Remove(std::string_view name, std::size_t maxBytes) override;
 };
 

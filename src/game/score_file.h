@@ -31,9 +31,9 @@ public:
     // worked or nothing needed changing, else the reason nothing was changed.
     virtual std::string Update(std::string_view name, std::size_t maxBytes,
                                const Change& change) = 0;
-    // Removes the file; a file that does not exist is not an error. A link stays: the file it
-    // names is emptied instead, as Update would write it, and a link to nothing is refused as a
-    // save refuses it. Returns "" or the reason.
+    // Removes the file; a file that does not exist is not an error. What Update would refuse to
+    // replace is refused here too. A link stays: the file it names is emptied instead, as Update
+    // would write it. Returns "" or the reason.
     virtual std::string Remove(std::string_view name, std::size_t maxBytes) = 0;
 };
 

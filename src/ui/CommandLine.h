@@ -5,7 +5,8 @@
 namespace dyeland {
 
 // Answers --help or --version, or refuses an argument the game does not take, and returns the
-// status to end with; -1 when the game is to start.
-int AnswerCommandLine(int argc, char* argv[]);
+// status to end with; -1 when the game is to start. The value of a -platform option, the last
+// one given, is left in platform.
+int AnswerCommandLine(int argc, char* argv[], const char*& platform);
 
 }  // namespace dyeland

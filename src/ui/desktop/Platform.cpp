@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace dyeland {
 namespace {
@@ -24,13 +23,8 @@ std::string ChoosePlatform(const char* userChoice, const char* display,
     return "";
 }
 
-bool PrepareDisplayPlatform(int argc, char* argv[]) {
-    const char* userChoice = std::getenv("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        // Qt takes the option with one dash or two.
-        const char* option = argv[i] + (std::strncmp(argv[i], "--", 2) == 0 ? 1 : 0);
-        if (std::strcmp(option, "-platform") == 0) userChoice = argv[i + 1];
-    }
+bool PrepareDisplayPlatform(const char* platformOption) {
+    const char* userChoice = platformOption ? platformOption : std::getenv("QT_QPA_PLATFORM");
     const std::string platform =
         ChoosePlatform(userChoice, std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
     if (platform.empty()) {

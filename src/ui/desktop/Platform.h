@@ -12,8 +12,8 @@ namespace dyeland {
 std::string ChoosePlatform(const char* userChoice, const char* display, const char* waylandDisplay);
 
 // Applies the choice to the environment; false, after one line on stderr, when there is no
-// display. A -platform argument counts as the user's choice.
-bool PrepareDisplayPlatform(int argc, char* argv[]);
+// display. The value of a -platform option, when given, is the user's choice.
+bool PrepareDisplayPlatform(const char* platformOption);
 
 // True where the window system keeps a window's minimised state from the program.
 bool PlatformHidesMinimised();
