@@ -2,38 +2,38 @@
 // computer turn, on boards dealt the way a new game deals them.
 #include <benchmark/benchmark.h>
 
-#include "fake_host.h"
-#include "game/game.h"
+#include "FakeHost.h"
+#include "game/ComputerPlayer.h"
+#include "game/Game.h"
 
 namespace dyeland::bench {
 namespace {
 
 // The same deals on every run; the window's part does next to nothing.
-struct NullHost : testing::FakeHost {
+struct NullHost : test::FakeHost {
     NullHost() { Seed(12345); }
 };
 
 // A game some moves in, so the regions have borders worth sweeping.
 GameState MidGame(NullHost& host) {
     Game game(host.Parts());
-    game.SetUp();
     game.NewGame();
-    for (int move = 0; move < 6 && game.state.PlayerCount <= WinningCount &&
-                       game.state.ComputerCount <= WinningCount;
+    for (int move = 0; move < 6 && game.State().playerCount <= WinningCount &&
+                       game.State().computerCount <= WinningCount;
          ++move) {
         game.PickColour(move % 8);
     }
-    return game.state;
+    return game.State();
 }
 
 void BM_GrowRegion(benchmark::State& bench, SweepOrder order) {
     NullHost host;
     const GameState start = MidGame(host);
-    const Grid& marks = order == SweepOrder::Player ? start.PlayerMarks : start.ComputerMarks;
+    const Grid& marks = order == SweepOrder::Player ? start.playerMarks : start.computerMarks;
     int colour = FirstColour;
     for (auto _ : bench) {
         Grid grown = marks;
-        GrowRegion(grown, start.Colors, colour, order);
+        GrowRegion(grown, start.colours, colour, order);
         benchmark::DoNotOptimize(grown);
         colour = colour == LastColour ? FirstColour : colour + 1;
     }
@@ -41,16 +41,15 @@ void BM_GrowRegion(benchmark::State& bench, SweepOrder order) {
 BENCHMARK_CAPTURE(BM_GrowRegion, player, SweepOrder::Player);
 BENCHMARK_CAPTURE(BM_GrowRegion, computer, SweepOrder::Computer);
 
-void BM_EvaluateColors(benchmark::State& bench) {
+void BM_RateColours(benchmark::State& bench) {
     NullHost host;
-    Game game(host.Parts());
-    game.state = MidGame(host);
+    GameState state = MidGame(host);
     for (auto _ : bench) {
-        game.RateColours();
-        benchmark::DoNotOptimize(game.state.Best1);
+        RateColours(state);
+        benchmark::DoNotOptimize(state.best1);
     }
 }
-BENCHMARK(BM_EvaluateColors);
+BENCHMARK(BM_RateColours);
 
 void BM_ComputerTurn(benchmark::State& bench) {
     NullHost host;
@@ -58,10 +57,11 @@ void BM_ComputerTurn(benchmark::State& bench) {
     const GameState start = MidGame(host);
     for (auto _ : bench) {
         bench.PauseTiming();
-        game.state = start;
+        game.ArrangeForTest() = start;
+        host.events.clear();
         bench.ResumeTiming();
         game.PlayComputersTurn();
-        benchmark::DoNotOptimize(game.state.ComputerCount);
+        benchmark::DoNotOptimize(game.State().computerCount);
     }
 }
 BENCHMARK(BM_ComputerTurn);

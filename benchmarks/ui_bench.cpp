@@ -1,5 +1,5 @@
-// Benchmarks of the window, offscreen: the board's drawing pass into the retained image with
-// the repaint that shows it, and one whole player move as the window runs it.
+// Benchmarks of the window, offscreen: the board painted into the retained image with the
+// repaint that shows it, and one whole player move as the window runs it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "board/BoardPicture.h"
 #include "files/WorkingDirFiles.h"
 #include "windows/MainWindow.h"
 
@@ -19,7 +20,7 @@ namespace dyeland::bench {
 namespace {
 
 // An end of game that never waits for a click.
-struct BenchHost : WindowHost {
+struct BenchHost : WindowView {
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
 };
 
@@ -28,7 +29,7 @@ struct BenchForm {
     BenchForm() {
         window.show();
         (void)QTest::qWaitForWindowExposed(&window);
-        board = window.findChild<QWidget*>("Picture1");
+        board = window.findChild<BoardPicture*>("Picture1");
         for (int k = 0; k < 8; ++k)
             pickers[k] = window.findChild<QWidget*>(QString("sPicture9_%1").arg(k));
         board->installEventFilter(&paints);
@@ -52,17 +53,15 @@ struct BenchForm {
         }
         long count = 0;
     } paints;
-    QWidget* board = nullptr;
+    BoardPicture* board = nullptr;
     std::array<QWidget*, 8> pickers{};
 };
 
 void BM_DrawBoard(benchmark::State& bench, bool grid) {
     BenchForm form;
     form.NewGame();
-    form.game.state.ShowGrid = grid;
-    form.host.SetAutoRedraw(true);
     for (auto _ : bench) {
-        form.game.DrawBoard();
+        form.board->ShowBoard(form.game.State().colours, grid, true);
         form.board->repaint();
     }
 }
@@ -76,7 +75,7 @@ BENCHMARK_CAPTURE(BM_DrawBoard, grid_off, false)->Unit(benchmark::kMicrosecond);
 void BM_PlayerMove(benchmark::State& bench) {
     using Clock = std::chrono::steady_clock;
     BenchForm form;
-    const GameState& s = form.game.state;
+    const GameState& s = form.game.State();
     std::mt19937 dice(7);
     std::vector<double> seconds;
     form.NewGame();
@@ -86,7 +85,7 @@ void BM_PlayerMove(benchmark::State& bench) {
         int k;
         do {
             k = static_cast<int>(dice() % 8);
-        } while (k + FirstColour == s.ComputerColor);
+        } while (k + FirstColour == s.computerColour);
         const long paintsBefore = form.paints.count;
         const auto start = Clock::now();
         QTest::mouseClick(form.pickers[k], Qt::LeftButton);
@@ -95,7 +94,7 @@ void BM_PlayerMove(benchmark::State& bench) {
         bench.SetIterationTime(took);
         seconds.push_back(took);
         paints += form.paints.count - paintsBefore;
-        if (++movesInGame == 20 || std::max(s.PlayerCount, s.ComputerCount) > 350) {
+        if (++movesInGame == 20 || std::max(s.playerCount, s.computerCount) > 350) {
             form.NewGame();
             movesInGame = 0;
         }

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "fake_host.h"
-#include "game/game.h"
-#include "game/high_score_file.h"
+#include "FakeHost.h"
+#include "game/Game.h"
+#include "game/HighScoreFile.h"
 
 namespace {
 
@@ -27,12 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int record : {ClassicRecord, CentreRecord})
         Check(std::isfinite(ReadRecord(before, record)));
 
-    testing::FakeHost host;
+    test::FakeHost host;
     host.files["res"] = before;
     Game game(host.Parts());
-    game.state.ClassicGame = classic;
-    game.state.Score = score;
-    game.state.HighScore = (data[0] & 2) != 0 ? 0.0f : ReadRecord(before, classic ? 1 : 2);
+    GameState& state = game.ArrangeForTest();
+    state.classicGame = classic;
+    state.score = score;
+    state.highScore = (data[0] & 2) != 0 ? 0.0f : ReadRecord(before, classic ? 1 : 2);
     game.SaveHighScore();
 
     const int record = classic ? ClassicRecord : CentreRecord;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/score_file.h"
+#include "game/ScoreFile.h"
 
 namespace dyeland {
 

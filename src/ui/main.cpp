@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     if (const QByteArray notice = qgetenv("DYELAND_START_NOTICE"); !notice.isEmpty()) {
         qunsetenv("DYELAND_START_NOTICE");
         QTimer::singleShot(0, &window, [&window, notice] {
-            window.host().ShowWarning(notice.toStdString(), dyeland::AppTitle);
+            window.view().ShowWarning(notice.toStdString(), dyeland::AppTitle);
         });
     }
     return QApplication::exec();

@@ -16,7 +16,7 @@ namespace {
 // A cell that first spreads in sweep s marks a neighbour of the target colour, which first
 // spreads in sweep s if the sweep visits it later, else in sweep s + 1; cells marked by a cell
 // spreading within 20 sweeps are captured. A 0-1 BFS finds each cell's earliest sweep.
-Grid ReferenceGrowth(const Grid& start, const Grid& colors, int target, SweepOrder order) {
+Grid ReferenceGrowth(const Grid& start, const Grid& colours, int target, SweepOrder order) {
     auto position = [order](int x, int y) {
         return order == SweepOrder::Player ? x * BoardSide + (BoardSide - 1 - y)
                                            : (BoardSide - 1 - x) * BoardSide + y;
@@ -35,7 +35,7 @@ Grid ReferenceGrowth(const Grid& start, const Grid& colors, int target, SweepOrd
         for (int d = 0; d < 4 && s <= SweepsPerGrowth; ++d) {
             const int nx = x + dx[d], ny = y + dy[d], n = nx + BoardSide * ny;
             if (nx < 0 || ny < 0 || nx >= BoardSide || ny >= BoardSide) continue;
-            if (colors(nx, ny) != target) continue;
+            if (colours(nx, ny) != target) continue;
             result(nx, ny) = Marked;
             const bool later = position(nx, ny) > position(x, y);
             if ((later ? s : s + 1) >= firstSweep[n]) continue;
@@ -51,19 +51,19 @@ TEST(GrowRegion, AgreesWithAShortestPathFormulationOnRandomBoards) {
     for (int round = 0; round < 3000; ++round) {
         // Few colours make long winding areas, where the sweep order matters most.
         std::uniform_int_distribution<int> colour(FirstColour, FirstColour + 1 + round % 3);
-        Grid colors, marks;
-        for (auto& c : colors.cells)
+        Grid colours, marks;
+        for (auto& c : colours.cells)
             c = static_cast<std::int16_t>(colour(random));
         for (int k = 0; k <= round % 4; ++k)
             marks.cells[std::uniform_int_distribution<int>(0, CellCount - 1)(random)] = Marked;
         const int target = colour(random);
         const SweepOrder order = round % 2 ? SweepOrder::Player : SweepOrder::Computer;
-        const Grid expected = ReferenceGrowth(marks, colors, target, order);
-        GrowRegion(marks, colors, target, order);
+        const Grid expected = ReferenceGrowth(marks, colours, target, order);
+        GrowRegion(marks, colours, target, order);
         ASSERT_EQ(marks, expected) << "round " << round;
         // The repaint gives every marked cell the colour, whatever it was before.
-        const int count = PaintRegion(marks, colors, 3);
-        ASSERT_TRUE(testing::AfterMove(marks, colors, 3, count)) << "round " << round;
+        const int count = PaintRegion(marks, colours, 3);
+        ASSERT_TRUE(test::AfterMove(marks, colours, 3, count)) << "round " << round;
     }
 }
 
@@ -77,12 +77,12 @@ TEST(GrowRegion, TheComputersOpeningAndMovesGrowInItsOwnSweepOrder) {
         SCOPED_TRACE((opening ? "the opening, round " : "a move, round ") + std::to_string(round));
         Grid board;
         std::generate(board.cells.begin(), board.cells.end(), [&] { return twoColours(random); });
-        testing::Table t;
+        test::Table t;
         t.Position(board, 12, 13);
-        const Grid corner = t.s.ComputerMarks;
+        const Grid corner = t.s.computerMarks;
         opening ? t.game.PlayOpeningMove() : t.game.PlayComputersTurn();
-        const int colour = opening ? board(29, 0) : t.s.ComputerColor;
-        EXPECT_EQ(t.s.ComputerMarks, ReferenceGrowth(corner, board, colour, SweepOrder::Computer));
+        const int colour = opening ? board(29, 0) : t.s.computerColour;
+        EXPECT_EQ(t.s.computerMarks, ReferenceGrowth(corner, board, colour, SweepOrder::Computer));
     }
 }
 

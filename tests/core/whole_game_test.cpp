@@ -6,14 +6,15 @@
 #include <string>
 #include <utility>
 
-#include "game/high_score_file.h"
+#include "game/HighScoreFile.h"
 #include "table.h"
 
 namespace dyeland {
 namespace {
 
-using testing::AfterMove;
-using testing::Table;
+using test::AfterMove;
+using test::Table;
+using enum GameEvent::Kind;
 
 struct Case {
     const char* name;
@@ -37,43 +38,43 @@ struct Tally {
 void CheckMover(Table& t, bool player, int move, Tally& tally) {
     const GameState& s = t.s;
     SCOPED_TRACE((player ? "player, move " : "computer, move ") + std::to_string(move));
-    EXPECT_TRUE(player ? AfterMove(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount)
-                       : AfterMove(s.ComputerMarks, s.Colors, s.ComputerColor, s.ComputerCount));
-    EXPECT_NE(s.PlayerColor, s.ComputerColor);
-    EXPECT_EQ(s.Score, s.PlayerCount - s.ComputerCount + (s.ClassicGame ? 0 : 500));
-    EXPECT_EQ(t.host.shown, s.Colors);
+    EXPECT_TRUE(player ? AfterMove(s.playerMarks, s.colours, s.playerColour, s.playerCount)
+                       : AfterMove(s.computerMarks, s.colours, s.computerColour, s.computerCount));
+    EXPECT_NE(s.playerColour, s.computerColour);
+    EXPECT_EQ(s.score, s.playerCount - s.computerCount + (s.classicGame ? 0 : 500));
+    EXPECT_EQ(t.host.shown, s.colours);
     // Only the computer's move goes into the retained image that every repaint shows.
-    EXPECT_EQ(player ? s.Colors : t.host.retained, s.Colors);
+    EXPECT_EQ(player ? s.colours : t.host.kept, s.colours);
     if (t.game.QuestionOpen()) return;
-    EXPECT_TRUE(player || t.host.lastTold == GameEvent::ComputerMoved) << "the move untold";
-    const int count = player ? s.PlayerCount : s.ComputerCount;
+    EXPECT_TRUE(player || t.host.LastTold() == PlayerToPick) << "the move untold";
+    const int count = player ? s.playerCount : s.computerCount;
     EXPECT_LE(count, WinningCount) << "no win, no question";
     tally.halfBoardMoves[player] += count == WinningCount;
     // The Arcade clock runs while the player is to pick, and only then.
-    EXPECT_EQ(t.host.IsTimerEnabled(Timer::TurnClock),
-              !player && t.host.IsChecked(MenuItem::Arcade));
-    EXPECT_EQ(s.PlayerTurn, !player);
+    EXPECT_EQ(t.host.clockRuns, !player && s.arcade);
+    EXPECT_EQ(s.playerTurn, !player);
 }
 
 // Plays from the variant's menu command to the question answered No. Returns the number of
 // picks; the questions tell who won.
 int PlayOut(Table& t, const Case& c, Tally& tally) {
     c.classic ? t.game.ChooseClassic() : t.game.ChooseFromTheCentre();
+    EXPECT_EQ(t.host.kept, t.s.colours) << "the new game's picture";
+    EXPECT_EQ(t.host.LastTold(), BoardDealt);
     if (c.arcade) t.game.ToggleArcade();
-    EXPECT_EQ(t.host.retained, t.s.Colors) << "the new game's picture";
-    EXPECT_EQ(t.host.lastTold, GameEvent::BoardDealt);
-    EXPECT_EQ(t.s.ComputerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
+    EXPECT_EQ(t.s.computerMarks(c.classic ? 29 : 15, c.classic ? 0 : 15), Marked);
     int moves = 0;
     bool newGameUnmoved = false;
     t.host.answers = {c.yes};
     t.host.onQuestion = [&] {
         const bool playerWon = t.host.questions.back().first == "Do you want new games ?";
-        EXPECT_GT(playerWon ? t.s.PlayerCount : t.s.ComputerCount, WinningCount);
-        EXPECT_EQ(t.host.lastTold, playerWon ? GameEvent::PlayerWon : GameEvent::ComputerWon);
+        EXPECT_GT(playerWon ? t.s.playerCount : t.s.computerCount, WinningCount);
+        EXPECT_EQ(t.host.events.back(),
+                  (GameEvent{.kind = Won, .side = playerWon ? Side::Player : Side::Computer}));
         CheckMover(t, playerWon, moves, tally);
         const std::string title = playerWon ? "Yes..! Yor score = " : "No..! Yor score = ";
-        EXPECT_EQ(t.host.questions.back().second, title + std::to_string(t.s.Score));
-        tally.bestScore = std::max(tally.bestScore, t.s.Score);
+        EXPECT_EQ(t.host.questions.back().second, title + std::to_string(t.s.score));
+        tally.bestScore = std::max(tally.bestScore, t.s.score);
         // After Yes to the player's win the computer moves first in the new game; after Yes to
         // its own win it hands the new game's first pick to the player.
         t.host.onYield = nullptr;
@@ -83,25 +84,25 @@ int PlayOut(Table& t, const Case& c, Tally& tally) {
     };
     while (!t.game.Ended() && ++moves < 300) {
         if (c.arcade && moves % 5 == 0) {
-            t.game.PickColour(t.s.ComputerColor - FirstColour);
+            t.game.PickColour(t.s.computerColour - FirstColour);
             ++tally.beeps;
-            EXPECT_TRUE(t.s.PlayerTurn) << "the computer's colour refused, move " << moves;
-            EXPECT_EQ(t.host.lastTold, GameEvent::PickRefused);
-            EXPECT_FALSE(t.host.IsTimerEnabled(Timer::TurnClock)) << "a pick stops the clock";
+            EXPECT_TRUE(t.s.playerTurn) << "the computer's colour refused, move " << moves;
+            EXPECT_EQ(t.host.LastTold(), PickRefused);
+            EXPECT_FALSE(t.host.clockRuns) << "a pick stops the clock";
         }
         // The computer's turn yields after its evaluation, before it touches the board.
         t.host.onYield = [&] { CheckMover(t, true, moves, tally); };
-        t.game.PickColour(testing::ScriptedPick(t.s, c.greedy) - FirstColour);
+        t.game.PickColour(test::ScriptedPick(t.s, c.greedy) - FirstColour);
         if (t.game.Ended()) break;
         if (std::exchange(newGameUnmoved, false))
-            EXPECT_TRUE(t.s.PlayerTurn) << "the new game's first pick, move " << moves;
+            EXPECT_TRUE(t.s.playerTurn) << "the new game's first pick, move " << moves;
         else
             CheckMover(t, false, moves, tally);
         if (c.arcade && moves % 3 == 0) {  // the player is slow: the computer moves again
-            const int colour = t.s.ComputerColor;
+            const int colour = t.s.computerColour;
             t.game.TurnClockRanOut(), ++tally.beeps;
             if (t.game.Ended()) break;
-            EXPECT_NE(t.s.ComputerColor, colour) << "the tick's move, move " << moves;
+            EXPECT_NE(t.s.computerColour, colour) << "the tick's move, move " << moves;
             CheckMover(t, false, moves, tally);
         }
     }
@@ -126,16 +127,16 @@ TEST(WholeGame, EveryMoveToTheEndKeepsTheGamesInvariants) {
         SCOPED_TRACE(c.name);
         Table t(c.seed);
         if (c.fileFails) t.host.fileError = "Permission denied";
-        t.s.PlayerMoves = static_cast<std::int16_t>(c.movesBefore);
+        t.s.playerMoves = static_cast<std::int16_t>(c.movesBefore);
         Tally tally;
         const int moves = PlayOut(t, c, tally);
         ASSERT_EQ(t.host.questions.size(), c.yes ? 2u : 1u) << moves << " moves";
         EXPECT_EQ(t.host.questions.back().first == "Do you want new games ?", c.playerWinsLast);
         EXPECT_TRUE(t.game.Ended());
-        EXPECT_EQ(t.s.PlayerMoves, std::min(c.movesBefore + moves, 32767))
+        EXPECT_EQ(t.s.playerMoves, std::min(c.movesBefore + moves, 32767))
             << "a refused pick is no move; a new game counts on";
         EXPECT_EQ(t.host.beeps, tally.beeps) << "a beep for each tick and each refused pick";
-        EXPECT_EQ(t.host.timerRestarts, 0) << "a running clock keeps its schedule";
+        EXPECT_EQ(t.host.clockRestarts, 0) << "a running clock keeps its schedule";
         // The best score of the session is the variant's record once it beats the empty file.
         const float stored =
             ReadRecord(t.host.files["res"], c.classic ? ClassicRecord : CentreRecord);

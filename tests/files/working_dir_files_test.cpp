@@ -19,10 +19,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "fake_host.h"
+#include "FakeHost.h"
 #include "files/WorkingDirFiles.h"
-#include "game/game.h"
-#include "game/high_score_file.h"
+#include "game/Game.h"
+#include "game/HighScoreFile.h"
 
 namespace dyeland {
 namespace {
@@ -252,10 +252,9 @@ TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
     const std::string centre = Old.substr(RecordSize);
     Write("res", std::string(RecordSize, '\0') + centre);
     EXPECT_TRUE(InChildren(8, [](int copy) {
-        testing::FakeHost host;
+        test::FakeHost host;
         Game game({host, host, files});
-        game.state.ClassicGame = true;
-        game.state.Score = 100 * (copy + 1);
+        game.ArrangeForTest().score = 100 * (copy + 1);
         game.SaveHighScore();
         return host.warnings.empty();
     }));
@@ -268,7 +267,7 @@ TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
 // New score answered Yes leaves the new game it starts an empty file in place of the records.
 TEST_F(InAFolder, NewScoreEmptiesTheScoreFile) {
     Write("res", Old);
-    testing::FakeHost host;
+    test::FakeHost host;
     host.answers = {true};
     Game game({host, host, files});
     game.ClearHighScores();

@@ -13,7 +13,7 @@
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "game/board.h"
+#include "game/Board.h"
 #include "table.h"
 #include "window_test_support.h"
 #include "windows/MainWindow.h"
@@ -45,11 +45,11 @@ TEST_F(ScreenReader, EachPickerSaysWhatItWouldGain) {
         return Picker(form, colour)->text(QAccessible::Name).section(' ', -2, -2).toInt();
     };
     for (int move = 0; move < 3; ++move) {
-        EXPECT_TRUE(Picker(form, s.ComputerColor)->text(QAccessible::Name).endsWith("computer"));
-        const int best = testing::ScriptedPick(s);  // the colour that gains most
-        const int promised = gain(best), before = CountMarks(s.PlayerMarks);
+        EXPECT_TRUE(Picker(form, s.computerColour)->text(QAccessible::Name).endsWith("computer"));
+        const int best = test::ScriptedPick(s);  // the colour that gains most
+        const int promised = gain(best), before = CountMarks(s.playerMarks);
         Press(form, best);
-        EXPECT_EQ(CountMarks(s.PlayerMarks) - before, promised) << "move " << move;
+        EXPECT_EQ(CountMarks(s.playerMarks) - before, promised) << "move " << move;
     }
 }
 
@@ -89,13 +89,13 @@ TEST_F(ScreenReader, EveryTurnIsToldInOneNotification) {
     EXPECT_EQ(Heard(form), "Computer took bright white. You 7, computer 1.");
     Press(form, 15);
     EXPECT_EQ(Heard(form), "Bright white is the computer's colour.");
-    s.PlayerCount = WinningCount + 1;  // who won, with the final counts
-    form.host().Tell(GameEvent::PlayerWon);
+    s.playerCount = WinningCount + 1;  // who won, with the final counts
+    form.view().Tell({.kind = GameEvent::Kind::Won, .side = Side::Player});
     EXPECT_EQ(Heard(form), "You won. You 7, computer 1.");
 
     // A board full at 450 each ends no game, so the player must learn it another way.
-    s.PlayerCount = s.ComputerCount = 450;
-    EXPECT_TRUE(MoveNews(s).endsWith("The board is full and drawn. New game starts another."));
+    s.playerCount = s.computerCount = 450;
+    EXPECT_TRUE(MoveNews(form.game).endsWith("The board is full and drawn. New game starts another."));
 }
 
 }  // namespace

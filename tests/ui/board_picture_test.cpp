@@ -1,6 +1,6 @@
-// The board box: cells and grid lines on whole device pixels, the retained image that
-// AutoRedraw selects against what only reached the screen, and what the screen shows after the
-// game's moves drawn straight to it. CTest runs it once more on a screen scaled by two.
+// The board box: cells and grid lines on whole device pixels, the board it keeps against one it
+// only showed, and what the screen shows after the game's moves. CTest runs it once more on a
+// screen scaled by two.
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
@@ -34,9 +34,11 @@ struct Board : AWindow {
     QImage Shot() const {
         return picture->devicePixelRatioF() == 1 ? OnScreen(*picture) : picture->grab().toImage();
     }
-    // A board of one colour, drawn with or without lines.
-    QImage Fill(bool grid) {
-        s.Colors.Fill(12), s.ShowGrid = grid, form.game.DrawBoard();
+    // A board of one colour, with or without lines, kept or only shown.
+    QImage Fill(bool grid, bool kept = true) {
+        Grid red;
+        red.Fill(12);
+        picture->ShowBoard(red, grid, kept);
         return Shot();
     }
     // Every device pixel of the drawing area against want(x, y).
@@ -67,8 +69,7 @@ TEST_F(Board, EachGridLineIsOneDevicePixelBetweenSeamlessCells) {
 // expose of a part brings the retained image back there and only there.
 TEST_F(Board, WhatOnlyReachedTheScreenStaysUntilThatPartIsUncovered) {
     Fill(true);  // the lines stay in the retained image, not on the screen
-    form.host().SetAutoRedraw(false);
-    const QImage before = Fill(false);
+    const QImage before = Fill(false, false);
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(50, 50));
     picture->update();
     ASSERT_EQ(Shot(), before);
@@ -84,18 +85,18 @@ TEST_F(Board, WhatOnlyReachedTheScreenStaysUntilThatPartIsUncovered) {
 // The winning pick is drawn on the screen only, and the screen shows it behind the question.
 TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
     form.game.NewGame();
-    const int pick = s.ComputerColor == FirstColour ? FirstColour + 1 : FirstColour;
+    const int pick = s.computerColour == FirstColour ? FirstColour + 1 : FirstColour;
     for (int i = 0; i < CellCount; ++i)
-        if (s.ComputerMarks.cells[i] != Marked) s.Colors.cells[i] = static_cast<std::int16_t>(pick);
+        if (s.computerMarks.cells[i] != Marked) s.colours.cells[i] = static_cast<std::int16_t>(pick);
     int wrong = -1;
     QTimer::singleShot(0, [&] {
         const QImage shot = Shot();
         wrong = 0;
         for (int y = 0; y < BoardSide; ++y)
             for (int x = 0; x < BoardSide; ++x)
-                wrong += shot.pixel(picture->Edge(x * CellUnits + 100),
-                                    picture->Edge(y * CellUnits + 100)) !=
-                         (PaletteRgb(s.Colors(x, y)) | Black);
+                wrong += shot.pixel(picture->Edge(x * BoardPicture::CellUnits + 100),
+                                    picture->Edge(y * BoardPicture::CellUnits + 100)) !=
+                         (PaletteRgb(s.colours(x, y)) | Black);
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Y);
     });
     form.game.PickColour(pick - FirstColour);
@@ -107,7 +108,7 @@ TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
 TEST_F(Board, LineAfterARefusedPickReachesTheScreenOnly) {
     auto outlined = [&] { return Shot().pixel(picture->Edge(3000), picture->Edge(3100)) == Black; };
     form.game.NewGame();
-    form.game.PickColour(s.ComputerColor - FirstColour);
+    form.game.PickColour(s.computerColour - FirstColour);
     ASSERT_TRUE(outlined());
     form.game.ToggleGridLines();
     EXPECT_FALSE(outlined());

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -86,7 +87,7 @@ TEST_F(Window, TheSecondPressOfADoubleClickIsNoSecondPick) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(form.game.state.PlayerMoves, 1);
+    EXPECT_EQ(s.playerMoves, 1);
 }
 
 // A text stands out from its background when the lighter colour's luminance is at least 4.5 times
@@ -105,7 +106,7 @@ bool StandsOut(QColor text, QColor background) {
 // desktop's font and in a larger one.
 TEST(AboutBox, EveryTextStandsWhollyInsideTheBoxAboveOk) {
     const QFont desktopFont = QApplication::font();
-    OnExit putBack{[&] { QApplication::setFont(desktopFont); }};
+    const auto putBack = qScopeGuard([&] { QApplication::setFont(desktopFont); });
     for (const int points : {desktopFont.pointSize(), 14}) {
         QApplication::setFont(QFont(desktopFont.family(), points));
         const AboutBox box(nullptr);
@@ -122,7 +123,8 @@ TEST(AboutBox, EveryTextStandsWhollyInsideTheBoxAboveOk) {
 // and button of the window and the alert draws its text and background with, and each pixel of
 // the logo's letters (its top 24 pixels) against the window.
 TEST(MainWindow, UnderADarkPaletteEveryTextStandsOutFromItsBackground) {
-    const OnExit restore{[saved = QApplication::palette()] { QApplication::setPalette(saved); }};
+    const auto restore =
+        qScopeGuard([saved = QApplication::palette()] { QApplication::setPalette(saved); });
     QApplication::setPalette(QPalette(QColor(0x353535), QColor(0x2A2A2A)));
     StandardSources sources;
     WorkingDirFiles files;
@@ -155,7 +157,7 @@ struct Question : AWindow {
             whileOpen(*box);
             box->button(QMessageBox::Yes)->click();
         });
-        return form.host().AskYesNo("Do you want new games ?", title.toStdString());
+        return form.view().AskYesNo("Do you want new games ?", title.toStdString());
     }
 };
 
@@ -177,7 +179,7 @@ TEST_F(Question, NoPressOnAColourBoxGetsPastIt) {
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
     });
-    EXPECT_EQ(s.PlayerMoves, 0);
+    EXPECT_EQ(s.playerMoves, 0);
 }
 
 // The box is wide enough for its whole title, which the window manager would otherwise cut.
@@ -192,15 +194,15 @@ TEST_F(Question, ItsBoxShowsTheWholeTitle) {
 // the main loop to return, which makes every later nested loop return at once: the test runs
 // that loop afterwards, which takes the request back for the tests after it.
 TEST_F(Window, ClosingTheWindowEndsTheProgramWithAQuestionOpen) {
-    const OnExit takeBackTheEnd{[] {
+    const auto takeBackTheEnd = qScopeGuard([] {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
-    }};
+    });
     form.showMinimized();
     form.RefreshTick();
     ASSERT_TRUE(form.alert()->isVisible());
     QTimer::singleShot(0, [&] { form.close(); });
-    EXPECT_FALSE(form.host().AskYesNo("Do you want new games ?", "No..! Yor score = -448"));
+    EXPECT_FALSE(form.view().AskYesNo("Do you want new games ?", "No..! Yor score = -448"));
     EXPECT_TRUE(form.game.Ended());
     EXPECT_FALSE(form.isVisible() || form.alert()->isVisible());
     for (const QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly))

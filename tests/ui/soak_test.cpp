@@ -24,19 +24,19 @@
 namespace dyeland::test {
 namespace {
 
-// Every question is answered Yes. The player's move ends by writing its move count, and its
-// region is checked there, in a nested move too. The board is all 0 before the first new game,
-// and a move before the player's first pick paints black.
-class SoakHost : public WindowHost {
+// Every question is answered Yes. The player's region is checked right after each of the
+// player's moves, in a nested move too. The board is all 0 before the first new game, and a move
+// before the player's first pick paints black.
+class SoakView : public WindowView {
 public:
     bool AskYesNo(std::string_view, std::string_view) override { return true; }
-    void SetCaption(Caption control, std::string_view text) override {
-        WindowHost::SetCaption(control, text);
-        if (control == Caption::StartButton) black = game().state.PlayerColor == 0;
-        if (control != Caption::PlayerMoves) return;
-        const GameState& s = game().state;
+    void Tell(const GameEvent& event) override {
+        WindowView::Tell(event);
+        const GameState& s = game().State();
+        if (event.kind == GameEvent::Kind::BoardDealt) black = s.playerColour == 0;
+        if (event.kind != GameEvent::Kind::Moved || event.side != Side::Player) return;
         const auto move =
-            testing::AfterMove(s.PlayerMarks, s.Colors, s.PlayerColor, s.PlayerCount, black);
+            test::AfterMove(s.playerMarks, s.colours, s.playerColour, s.playerCount, black);
         if (!move && failure.empty()) failure = "player: " + std::string(move.message());
     }
     std::string failure;  // the first broken invariant
@@ -49,7 +49,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
     const auto events = qEnvironmentVariable("DYELAND_SOAK_EVENTS", "100000").toULongLong();
     // Flushed at once: a sanitizer report ends the process before any buffered text.
     std::cout << "soak seed " << seed << " (replay: DYELAND_SOAK_SEED=" << seed << ")" << std::endl;
-    SoakHost host;
+    SoakView host;
     StandardSources sources(seed, 0);
     WorkingDirFiles files;
     MainWindow form(sources, files, &host);
@@ -96,9 +96,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariant) {
         kinds[last = anyKind(dice)]();
         QCoreApplication::processEvents();
         // Between events no handler runs: the player is to move and nothing is left open.
-        const GameState& s = form.game.state;
-        const auto board = testing::AfterMove(Grid{}, s.Colors, 0, 0, host.black);
-        if (!board || !s.PlayerTurn || form.game.Ended() || QApplication::activeModalWidget())
+        const GameState& s = form.game.State();
+        const auto board = test::AfterMove(Grid{}, s.colours, 0, 0, host.black);
+        if (!board || !s.playerTurn || form.game.Ended() || QApplication::activeModalWidget())
             host.failure += "between events: " + std::string(board.message());
         ++done;
     }

@@ -1,5 +1,5 @@
-// Helpers shared by the window tests: a window to test, controls by name, the pixels the screen
-// holds, and a guard that puts back what a test changed.
+// Helpers shared by the window tests: a window to test, controls by name, and the pixels the
+// screen holds.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,10 +8,9 @@
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
-#include <functional>
 
 #include "files/WorkingDirFiles.h"
-#include "game/sources.h"
+#include "game/Sources.h"
 #include "windows/MainWindow.h"
 
 namespace dyeland::test {
@@ -22,7 +21,7 @@ struct AWindow : ::testing::Test {
     StandardSources sources{1, 0};
     WorkingDirFiles files;
     MainWindow form{sources, files};
-    GameState& s = form.game.state;
+    GameState& s = form.game.ArrangeForTest();
 };
 
 template <typename T = QWidget>
@@ -42,11 +41,5 @@ inline QImage OnScreen(const QWidget& widget) {
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
-
-// Runs its action when the test ends, however it ends: for globals a test changes.
-struct OnExit {
-    std::function<void()> action;
-    ~OnExit() { action(); }
-};
 
 }  // namespace dyeland::test

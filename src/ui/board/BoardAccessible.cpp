@@ -15,8 +15,7 @@
 
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
-#include "game/board.h"
-#include "game/game_state.h"
+#include "game/Game.h"
 
 namespace dyeland {
 namespace {
@@ -35,10 +34,9 @@ QString Cells(int count) {
 // told the cell now has the focus, and the picture stays as it was.
 class BoardReader : public QObject {
 public:
-    BoardReader(BoardPicture* board, const GameState& state)
-        : QObject(board), board_(board), state_(state) {}
+    BoardReader(BoardPicture* board, const Game& game) : QObject(board), board_(board), game_(game) {}
 
-    const GameState& State() const { return state_; }
+    const Game& ReadGame() const { return game_; }
     QPoint Cursor() const { return cursor_; }
 
     bool eventFilter(QObject*, QEvent* event) override {
@@ -72,7 +70,7 @@ public:
 
 private:
     BoardPicture* board_;
-    const GameState& state_;
+    const Game& game_;
     QPoint cursor_{0, BoardSide - 1};  // (column, row)
 };
 
@@ -116,7 +114,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const BoardReader* reader = board_ ? ReaderOf(*board_) : nullptr;
-        return t == QAccessible::Name && reader ? CellName(reader->State(), row_, column_)
+        return t == QAccessible::Name && reader ? CellName(reader->ReadGame(), row_, column_)
                                                 : QString();
     }
 
@@ -128,7 +126,9 @@ public:
 
     static QRect CellRect(const BoardPicture& board, int row, int column) {
         const qreal dpr = board.devicePixelRatioF();
-        auto px = [&](int cells) { return qRound(board.Edge(CellUnits * cells) / dpr); };
+        auto px = [&](int cells) {
+            return qRound(board.Edge(BoardPicture::CellUnits * cells) / dpr);
+        };
         return QRect(QPoint(px(column), px(row)), QPoint(px(column + 1) - 1, px(row + 1) - 1));
     }
 
@@ -228,18 +228,15 @@ void InstallBoardAccessible() {
     QAccessible::installFactory(BoardFactory);  // Qt keeps one of each, however often installed
 }
 
-QString CellName(const GameState& state, int row, int column) {
-    QString name = ColourName(state.Colors(column, row));
-    if (state.PlayerMarks(column, row) == Marked) {
-        name += ", yours";
-    } else if (state.ComputerMarks(column, row) == Marked) {
-        name += ", computer's";
-    }
+QString CellName(const Game& game, int row, int column) {
+    QString name = ColourName(game.State().colours(column, row));
+    if (const auto owner = game.Owner(column, row))
+        name += *owner == Side::Player ? ", yours" : ", computer's";
     return name + QString(", row %1 column %2").arg(row + 1).arg(column + 1);
 }
 
-void AddBoardReader(BoardPicture& board, const GameState& state) {
-    board.installEventFilter(new BoardReader(&board, state));
+void AddBoardReader(BoardPicture& board, const Game& game) {
+    board.installEventFilter(new BoardReader(&board, game));
 }
 
 QPoint CellCursor(const BoardPicture& board) {
@@ -247,16 +244,13 @@ QPoint CellCursor(const BoardPicture& board) {
     return reader ? reader->Cursor() : QPoint(0, BoardSide - 1);
 }
 
-// The refusal compares with the computer's colour; the player's colour is the one the region
-// shows, which after a new game is the start cell's. All in the name, so focus on a box says one
-// line.
-void SpeakColourBoxState(ColourBox& box, int k, const GameState& state) {
+// All in the name, so focus on a box says one line.
+void SpeakColourBoxState(ColourBox& box, int k, const Game& game) {
     const int colour = FirstColour + k;
-    box.SpokenState = [&state, colour]() -> QString {
-        if (colour == state.ComputerColor) return "taken by the computer";
-        const int gain = CaptureGain(state.PlayerMarks, state.Colors, colour, SweepOrder::Player);
-        const bool yours = colour == state.Colors(PlayerStartX, PlayerStartY);
-        return QString(yours ? "your colour, gains %1" : "gains %1").arg(Cells(gain));
+    box.SpokenState = [&game, colour]() -> QString {
+        const PickPreview pick = game.Preview(colour);
+        if (pick.refused) return "taken by the computer";
+        return QString(pick.yours ? "your colour, gains %1" : "gains %1").arg(Cells(pick.gain));
     };
 }
 

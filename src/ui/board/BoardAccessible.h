@@ -10,29 +10,29 @@ namespace dyeland {
 
 class BoardPicture;
 class ColourBox;
-struct GameState;
+class Game;
 
 // A palette colour as the game speaks it: "light red", "yellow".
 QString ColourName(int colour);
 
 // "light red, yours, row 30 column 1": a cell by its colour, owner and place.
-QString CellName(const GameState& state, int row, int column);
+QString CellName(const Game& game, int row, int column);
 
 // Gives the board its table for assistive technology; once, before the board is built.
 void InstallBoardAccessible();
 
-// The board's table reads the game through this door and never changes it. The arrow keys,
+// The board's table reads the game and never changes it. The arrow keys,
 // Home, End, Page Up and Page Down move a cursor over the cells for a screen reader.
-void AddBoardReader(BoardPicture& board, const GameState& state);
+void AddBoardReader(BoardPicture& board, const Game& game);
 // The cell (column, row) that cursor has reached; the picture never shows it.
 QPoint CellCursor(const BoardPicture& board);
 
 // Lets colour box k say whether its colour is refused or already the player's, and how many
 // cells it would gain; worked out only when a screen reader asks.
-void SpeakColourBoxState(ColourBox& box, int k, const GameState& state);
+void SpeakColourBoxState(ColourBox& box, int k, const Game& game);
 
-// A drawing pass has ended: once the running handler is over, the cells and colour boxes whose
-// words changed tell the screen reader so. Only for a screen reader that is listening.
+// The board changed: once the running handler is over, the cells and colour boxes whose words
+// changed tell the screen reader so. Only for a screen reader that is listening.
 void TellBoardDrawn(BoardPicture& board);
 
 // An interface with no children and a text nobody may set: a cell, a menu item.

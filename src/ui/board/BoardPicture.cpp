@@ -1,10 +1,10 @@
-// The board box's two images and its pixel-exact box drawing.
+// The board box's two images and its pixel-exact painting of the board.
 //
-// The retained image is what AutoRedraw keeps; the screen image is the retained image with the
-// drawing done while AutoRedraw was off laid over it. Every paint shows whichever is current, so
-// Qt's own repaints (focus moving, a click on the box) change nothing. Only the system uncovering
-// part of the window, or the window coming back from minimised, brings the retained image back,
-// and only where it was uncovered.
+// The retained image holds the board as last kept; the screen image is a board shown but not
+// kept, painted over a copy of it. Every paint shows whichever is current, so Qt's own repaints
+// (focus moving, a click on the box) change nothing. Only the system uncovering part of the
+// window, or the window coming back from minimised, brings the retained image back, and only
+// where it was uncovered.
 #include "board/BoardPicture.h"
 
 #include <QApplication>
@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 #include "board/Controls.h"
+#include "game/Board.h"
 
 namespace dyeland {
 
@@ -74,8 +74,8 @@ QImage& BoardPicture::Made(QImage& image) const {
     return image;
 }
 
-QImage& BoardPicture::Target() {
-    if (autoRedraw_) {
+QImage& BoardPicture::Target(bool kept) {
+    if (kept) {
         // The screen is refreshed from the retained image, so direct drawing there is gone.
         screenDiffers_ = false;
         return Made(retained_);
@@ -88,7 +88,7 @@ QImage& BoardPicture::Target() {
 }
 
 // Fills [left, right) × [top, bottom) in device pixels, clipped to the drawing area. Straight
-// into the scanlines: a drawing pass is 1800 boxes, and a painter per box would dominate it.
+// into the scanlines: a board is 1800 boxes, and a painter per box would dominate it.
 void BoardPicture::FillDevice(QImage& image, int left, int top, int right, int bottom,
                               QRgb colour) const {
     left = std::max(left, area_.left());
@@ -104,23 +104,24 @@ void BoardPicture::FillDevice(QImage& image, int left, int top, int right, int b
     }
 }
 
-void BoardPicture::DrawSolidBox(int x1, int y1, int x2, int y2, QRgb colour) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    FillDevice(Target(), Edge(x1), Edge(y1), Edge(x2) + 1, Edge(y2) + 1, colour | 0xFF000000);
-    RequestRepaint();
-}
-
-void BoardPicture::DrawOutlineBox(int x1, int y1, int x2, int y2, QRgb colour) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    QImage& image = Target();
-    const int left = Edge(x1), top = Edge(y1), right = Edge(x2), bottom = Edge(y2);
-    colour |= 0xFF000000;
-    FillDevice(image, left, top, right + 1, top + 1, colour);
-    FillDevice(image, left, bottom, right + 1, bottom + 1, colour);
-    FillDevice(image, left, top, left + 1, bottom + 1, colour);
-    FillDevice(image, right, top, right + 1, bottom + 1, colour);
+// Leftmost column first, each from the bottom row up, so the top-right cell is painted last.
+// A cell covers its own edge lines, which it shares with its neighbours, and its outline, one
+// device pixel wide, paints them again over what the cells before it left.
+void BoardPicture::ShowBoard(const Grid& colours, bool gridLines, bool kept) {
+    QImage& image = Target(kept);
+    constexpr QRgb Black = 0xFF000000;
+    for (int x = 0; x < BoardSide; ++x) {
+        for (int y = BoardSide - 1; y >= 0; --y) {
+            const int left = Edge(CellUnits * x), top = Edge(CellUnits * y);
+            const int right = Edge(CellUnits * (x + 1)), bottom = Edge(CellUnits * (y + 1));
+            FillDevice(image, left, top, right + 1, bottom + 1, PaletteRgb(colours(x, y)) | Black);
+            if (!gridLines) continue;
+            FillDevice(image, left, top, right + 1, top + 1, Black);
+            FillDevice(image, left, bottom, right + 1, bottom + 1, Black);
+            FillDevice(image, left, top, left + 1, bottom + 1, Black);
+            FillDevice(image, right, top, right + 1, bottom + 1, Black);
+        }
+    }
     RequestRepaint();
 }
 
@@ -161,8 +162,8 @@ void BoardPicture::RestoreRegion(const QRegion& region) {
 
 // Qt fills an uncovered part of the window from its own backing store without painting the
 // widgets again, so the uncovering is seen only in the expose of the window. A menu or tooltip
-// of our own closing over the board uncovers nothing: the original platform put back what lay
-// under it, so its area is left out of the next expose.
+// of our own closing over the board uncovers nothing: a board shown but not kept stays under
+// it, as under a menu that saved what lay beneath, so its area is left out of the next expose.
 bool BoardPicture::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Expose && watched == window()->windowHandle()) {
         QT_WARNING_PUSH

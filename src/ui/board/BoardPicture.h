@@ -1,5 +1,5 @@
-// The board box: draws boxes in board units (twips from the board's corner) and keeps
-// the retained image that its AutoRedraw switch selects.
+// The board box: paints the game's board, cell by cell, into the picture it keeps for every
+// repaint or onto the screen only, and shows it.
 #pragma once
 
 #include <QImage>
@@ -9,33 +9,33 @@
 
 namespace dyeland {
 
+struct Grid;
+
 class BoardPicture : public QWidget {
     Q_OBJECT
 public:
     static constexpr QRgb Background = 0xFF008000;
-    // The board's corner lies this many units right of and below the drawing area's corner.
+    // The picture measures in board units, twips: 1440 to the inch, so 15 to a pixel at 96 dots
+    // per inch. A cell is CellUnits on a side, and the board's corner lies OriginUnits right of
+    // and below the drawing area's corner.
+    static constexpr int CellUnits = 200;
     static constexpr int OriginUnits = 200;
-    // Board units are twips: 1440 to the inch, so 15 to a pixel at 96 dots per inch.
     static constexpr int UnitsPerPixel = 15;
 
     explicit BoardPicture(QWidget* parent);
     QSize sizeHint() const override { return {433, 433}; }
 
-    // On: drawing goes into the retained image, which every repaint shows. Off: drawing
-    // reaches the screen only, until the system next repaints the box.
-    void SetAutoRedraw(bool on) { autoRedraw_ = on; }
+    // Paints every cell in its palette colour, outlined in black with grid lines. Kept, the
+    // board goes into the retained image that every repaint shows; otherwise it reaches the
+    // screen only, until the system next repaints the box.
+    void ShowBoard(const Grid& colours, bool gridLines, bool kept);
 
-    // Corners in board units; a solid box covers its interior and all four edge lines, an
-    // outline box only the edge lines, one device pixel wide.
-    void DrawSolidBox(int x1, int y1, int x2, int y2, QRgb colour);
-    void DrawOutlineBox(int x1, int y1, int x2, int y2, QRgb colour);
-
-    // The system repaints the whole box (the window came back from being minimised): what was
-    // drawn with AutoRedraw off is gone.
+    // The system repaints the whole box (the window came back from being minimised): a board
+    // shown but not kept is gone.
     void RepaintFromRetained();
     // One of the program's own menus or tooltips closed (global pixels). The window system
     // exposes the place it covered, and there, as under a menu that saved what lay beneath it,
-    // what was drawn with AutoRedraw off stays.
+    // a board shown but not kept stays.
     void PopupClosed(const QRect& where);
 
     // Both images cover the whole widget at device resolution, once something was drawn: until
@@ -56,8 +56,8 @@ protected:
 
 private:
     void MatchDevicePixelRatio();
-    // The image a drawing goes to, given the switch.
-    QImage& Target();
+    // The image a board goes to: the retained one, or the screen's.
+    QImage& Target(bool kept);
     // The image, made and filled with the background if it is not there yet.
     QImage& Made(QImage& image) const;
     void FillDevice(QImage& image, int left, int top, int right, int bottom, QRgb colour) const;
@@ -65,12 +65,11 @@ private:
     void RequestRepaint();
 
     QImage retained_;
-    QImage screen_;  // retained_ plus what was drawn with the switch off
+    QImage screen_;  // a board shown but not kept, over retained_
     qreal dpr_ = 0;
     QSize deviceSize_;    // the widget in device pixels
     QRect area_;          // drawing area inside the border, device pixels
     QRegion popupsGone_;  // where our own closed popups will be exposed, widget pixels
-    bool autoRedraw_ = false;
     bool screenDiffers_ = false;
     bool repaintRequested_ = false;
 };

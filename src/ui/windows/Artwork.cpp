@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "game/board.h"
+#include "game/Board.h"
 
 namespace dyeland {
 namespace {

@@ -1,7 +1,8 @@
-// The main window: its controls, menus and timers, built as the game has always had them, and
-// the window events that reach the game.
+// The main window: its controls, menus and timers in their fixed places, and the window events
+// that reach the game.
 #include "windows/MainWindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -107,11 +108,11 @@ constexpr const char* StepDescription = "Not shown on screen: plays your last co
 
 }  // namespace
 
-MainWindow::MainWindow(Sources& sources, ScoreFile& scoreFile, WindowHost* host)
+MainWindow::MainWindow(Sources& sources, ScoreFile& scoreFile, WindowView* view)
     : QMainWindow(nullptr, MainWindowFlags),
-      ownHost_(host ? nullptr : std::make_unique<WindowHost>()),
-      host_(host ? *host : *ownHost_),
-      game({host_, sources, scoreFile}) {
+      ownView_(view ? nullptr : std::make_unique<WindowView>()),
+      view_(view ? *view : *ownView_),
+      game({view_, sources, scoreFile}) {
     setObjectName("Form1");
     setWindowTitle(QString::fromUtf8(AppTitle.data(), static_cast<qsizetype>(AppTitle.size())));
     setWindowIcon(WindowIcon());
@@ -124,10 +125,10 @@ MainWindow::MainWindow(Sources& sources, ScoreFile& scoreFile, WindowHost* host)
     BuildControls(client);
     BuildMenus();
 
-    refreshTimer_ = AddTimer("Timer1", 1000, true, &MainWindow::RefreshTick);
-    turnClock_ = AddTimer("Timer2", 3000, false, &MainWindow::TurnClockTick);
+    parts_.refresh = AddTimer("Timer1", 1000, true, &MainWindow::RefreshTick);
+    parts_.turnClock = AddTimer("Timer2", 3000, false, &MainWindow::TurnClockTick);
     // The player's three seconds: a coarse timer could move them by up to 150 ms.
-    turnClock_->setTimerType(Qt::PreciseTimer);
+    parts_.turnClock->setTimerType(Qt::PreciseTimer);
 
     // The layout's client area starts below the menu bar, so the window grows by the bar.
     // setGeometry places the window's inside, not its frame.
@@ -139,15 +140,10 @@ MainWindow::MainWindow(Sources& sources, ScoreFile& scoreFile, WindowHost* host)
 
     // The board box holds the lowest tab index, so it has the focus when the window opens.
     board_->setFocus(Qt::OtherFocusReason);
-    host_.Attach({this,
-                  startButton_,
-                  stepButton_,
-                  captionLabels_,
-                  {classicItem_, centreItem_, lineItem_, arcadeItem_},
-                  {refreshTimer_, turnClock_},
-                  board_},
-                 game);
-    game.SetUp();
+    parts_.window = this;
+    parts_.board = board_;
+    view_.Attach(parts_, game);
+    view_.ShowOptions();
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,9 +172,9 @@ void MainWindow::BuildControls(QWidget* client) {
         Describe(label, accessibleName, description);
         return label;
     };
-    ValueLabel* playerCount = value("Label6", TwipsRect(2880, 240, 1095, 255), "Player cells",
+    playerCount_ = value("Label6", TwipsRect(2880, 240, 1095, 255), "Player cells",
                                     "Cells of the board in your region");
-    ValueLabel* computerCount = value("Label7", TwipsRect(3960, 240, 1095, 255), "Computer cells",
+    computerCount_ = value("Label7", TwipsRect(3960, 240, 1095, 255), "Computer cells",
                                       "Cells of the board in the computer's region");
     ValueLabel* highScore = value("Label10", TwipsRect(5160, 240, 1335, 255), "High score",
                                   "Best score stored for the game being played");
@@ -186,7 +182,7 @@ void MainWindow::BuildControls(QWidget* client) {
     InstallBoardAccessible();
     board_ = new BoardPicture(client);
     board_->setObjectName("Picture1");
-    AddBoardReader(*board_, game.state);
+    AddBoardReader(*board_, game);
     new PopupWatch(board_);
     board_->move(Px(120), Px(600));
     Describe(board_, "Board",
@@ -209,14 +205,15 @@ void MainWindow::BuildControls(QWidget* client) {
         box->setToolTip("Click Me!");
         const QString colour = ColourName(FirstColour + k);
         box->setAccessibleName(colour);
-        SpeakColourBoxState(*box, k, game.state);
+        SpeakColourBoxState(*box, k, game);
         connect(box, &ColourBox::clicked, this, [this, k] { game.PickColour(k); });
         colourBoxes[k] = box;
     }
 
-    startButton_ = AddButton(client, "cmdStart", "Start", TwipsRect(240, 7200, 1095, 375));
-    connect(startButton_, &QPushButton::clicked, this, [this] { game.NewGame(); });
-    Describe(startButton_, "", "Starts a new game");
+    auto* startButton = AddButton(client, "cmdStart", "Start", TwipsRect(240, 7200, 1095, 375));
+    connect(startButton, &QPushButton::clicked, this, [this] { game.NewGame(); });
+    Describe(startButton, "", "Starts a new game");
+    parts_.startButton = startButton;
     auto* exitButton = AddButton(client, "Command2", "Exit", TwipsRect(5400, 7200, 1095, 375));
     connect(exitButton, &QPushButton::clicked, this, [this] { game.Exit(); });
     Describe(exitButton, "", "Ends the program");
@@ -224,9 +221,10 @@ void MainWindow::BuildControls(QWidget* client) {
     // Right of the client area's edge: never seen, yet working controls the game drives, and
     // the two buttons stay in the tab order. The keyboard can reach the buttons, so a screen
     // reader tells what they do; the labels it reports as off screen.
-    stepButton_ = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
-    connect(stepButton_, &QPushButton::clicked, this, [this] { game.PlayPlayersMove(); });
-    stepButton_->SetHintOnce(StepDescription);
+    auto* stepButton = AddButton(client, "cmdStep", "Step", TwipsRect(7080, 3120, 615, 495));
+    connect(stepButton, &QPushButton::clicked, this, [this] { game.PlayPlayersMove(); });
+    stepButton->SetHintOnce(StepDescription);
+    parts_.stepButton = stepButton;
     auto* openingButton =
         AddButton(client, "cmdOppoStart", "OppoStart", TwipsRect(6840, 5040, 975, 495));
     connect(openingButton, &QPushButton::clicked, this, [this] { game.PlayOpeningMove(); });
@@ -237,24 +235,23 @@ void MainWindow::BuildControls(QWidget* client) {
         Describe(label, accessibleName, description);
         return label;
     };
-    ValueLabel* leaderHistory4 =
+    parts_.earlierLeader =
         hidden("Label1", TwipsRect(6960, 240, 735, 255), "Leader history 4",
                "Not shown on screen: the fourth entry of the computer's leading colours");
-    ValueLabel* leaderHistory5 =
+    parts_.earliestLeader =
         hidden("Label2", TwipsRect(6960, 600, 735, 255), "Leader history 5",
                "Not shown on screen: the fifth entry of the computer's leading colours");
-    ValueLabel* computerColour =
+    parts_.computersColour =
         hidden("Label3", TwipsRect(6960, 1080, 735, 375), "Computer's colour",
                "Not shown on screen: the colour of the computer's last move");
-    ValueLabel* playerMoves = hidden("Label8", TwipsRect(6960, 1560, 855, 615), "Player moves",
-                                     "Not shown on screen: your moves since the program started");
-    captionLabels_ = {leaderHistory4, leaderHistory5, computerColour, playerCount,
-                      computerCount,  playerMoves,    highScore};
+    parts_.playerMoves = hidden("Label8", TwipsRect(6960, 1560, 855, 615), "Player moves",
+                                "Not shown on screen: your moves since the program started");
+    parts_.highScore = highScore;
 
     // Tab order by tab index; the labels and the frame hold indices too but take no focus.
     QWidget* order[] = {board_,         openingButton,  colourBoxes[7], colourBoxes[6],
                         colourBoxes[5], colourBoxes[4], colourBoxes[3], colourBoxes[2],
-                        colourBoxes[1], colourBoxes[0], startButton_,   stepButton_,
+                        colourBoxes[1], colourBoxes[0], startButton,    stepButton,
                         exitButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -268,17 +265,12 @@ QAction* MainWindow::AddItem(QMenu* menu, const char* name, const QString& capti
     return action;
 }
 
-// A checkable action ticks itself before its handler runs. The mark belongs to the game,
-// which sets it through SetChecked, so the action's own toggle is undone first.
+// The action ticks itself before the game hears of the command; the game's option then shows in
+// the mark, which the view sets from the game's state.
 QAction* MainWindow::AddCheckItem(QMenu* menu, const char* name, const QString& caption,
-                                  bool checked, void (Game::*handler)()) {
-    QAction* action = AddItem(menu, name, caption, nullptr);
+                                  void (Game::*handler)()) {
+    QAction* action = AddItem(menu, name, caption, handler);
     action->setCheckable(true);
-    action->setChecked(checked);
-    connect(action, &QAction::triggered, this, [this, action, handler](bool nowChecked) {
-        action->setChecked(!nowChecked);
-        (game.*handler)();
-    });
     return action;
 }
 
@@ -295,13 +287,15 @@ void MainWindow::BuildMenus() {
     auto* checkMarkOnly = new CheckMarkOnlyStyle;
     checkMarkOnly->setParent(optionsMenu);
     optionsMenu->setStyle(checkMarkOnly);
-    classicItem_ =
-        AddCheckItem(optionsMenu, "mnuClassic", "Classic Game", true, &Game::ChooseClassic);
-    centreItem_ = AddCheckItem(optionsMenu, "mnuCenture", "\"From The Centre\"  Game", false,
-                               &Game::ChooseFromTheCentre);
+    // One variant is always checked: choosing the checked one again only starts a new game.
+    auto* variants = new QActionGroup(optionsMenu);
+    parts_.classic = variants->addAction(
+        AddCheckItem(optionsMenu, "mnuClassic", "Classic Game", &Game::ChooseClassic));
+    parts_.fromTheCentre = variants->addAction(AddCheckItem(
+        optionsMenu, "mnuCenture", "\"From The Centre\"  Game", &Game::ChooseFromTheCentre));
     optionsMenu->addSeparator()->setObjectName("Razdel1");
-    lineItem_ = AddCheckItem(optionsMenu, "mnuLine", "Line", true, &Game::ToggleGridLines);
-    arcadeItem_ = AddCheckItem(optionsMenu, "mnuArcade", "Arcade", false, &Game::ToggleArcade);
+    parts_.gridLines = AddCheckItem(optionsMenu, "mnuLine", "Line", &Game::ToggleGridLines);
+    parts_.arcade = AddCheckItem(optionsMenu, "mnuArcade", "Arcade", &Game::ToggleArcade);
     AddItem(optionsMenu, "mnuScor", "New score", &Game::ClearHighScores);
 
     QMenu* helpMenu = menuBar()->addMenu("Help");
@@ -329,23 +323,18 @@ MinimisedAlert* MainWindow::alert() {
 
 void MainWindow::RefreshTick() {
     if (game.Ended()) return;
-    game.ShowCounts();
-    if (!game.Ended() && isMinimized()) alert()->ShowAlert();
+    playerCount_->SetValue(QString::number(game.State().playerCount));
+    computerCount_->SetValue(QString::number(game.State().computerCount));
+    if (isMinimized()) alert()->ShowAlert();
 }
 
 void MainWindow::TurnClockTick() {
     if (!game.Ended()) game.TurnClockRanOut();
 }
 
-// Posted, not sent: the menu returns before the key is handled, as a typed F1 would arrive.
 void MainWindow::ShowHelpContents() {
-    QWidget* window = QApplication::activeWindow();
-    if (!window) window = this;
-    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+    QMetaObject::invokeMethod(
+        this, [this] { ShowHelp(HelpWindow::ContentsPage); }, Qt::QueuedConnection);
 }
 
 void MainWindow::ShowAbout() {
@@ -360,7 +349,7 @@ void MainWindow::ShowHelp(const QString& page) {
     if (!help_) help_ = new HelpWindow(this);
     const QString error = help_->Open(page);
     if (!error.isEmpty()) {
-        host_.ShowWarning(QString("The help for Dyeland could not be opened.\n\n%1 (%2)")
+        view_.ShowWarning(QString("The help for Dyeland could not be opened.\n\n%1 (%2)")
                               .arg(error, page)
                               .toStdString(),
                           AppTitle);
@@ -383,7 +372,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // F10 opens the first menu, as it always has; the items still have no keys of their own.
+    // F10 opens the first menu; the items have no keys of their own.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
         menuBar()->setActiveAction(menuBar()->actions().value(0));
         event->accept();
@@ -392,8 +381,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// A window back from the taskbar is repainted by the system, which wipes what was drawn on
-// the board with AutoRedraw off.
+// A window back from the taskbar is repainted by the system, which wipes a board that was shown
+// but not kept.
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -403,7 +392,7 @@ void MainWindow::changeEvent(QEvent* event) {
     // Where the window system never says the window is minimised, the alert window cannot
     // know when to come up: a game left for another program asks the desktop for attention.
     if (event->type() == QEvent::ActivationChange && !QApplication::activeWindow() &&
-        !game.Ended() && game.state.PlayerCount > 0 && PlatformHidesMinimised() && windowHandle())
+        !game.Ended() && game.GameUnderWay() && PlatformHidesMinimised() && windowHandle())
         AskForAttention(*windowHandle());
     QMainWindow::changeEvent(event);
 }

@@ -1,5 +1,5 @@
 // The look of the Options menu: a checked item shows its check mark, an unchecked one nothing at
-// all, as menus of the original platform do, where Qt's styles draw an empty box.
+// all, where Qt's styles draw an empty box or a radio button.
 #pragma once
 
 #include <QProxyStyle>

@@ -9,8 +9,7 @@
 #include <QWidget>
 
 #include "board/BoardAccessible.h"
-#include "game/board.h"
-#include "game/game_state.h"
+#include "game/Game.h"
 
 namespace dyeland {
 namespace {
@@ -82,11 +81,11 @@ void InstallNoticeAccessible() {
     QAccessible::installFactory(NoticeFactory);  // Qt keeps one of each, however often installed
 }
 
-// The regions as marked: the boxes show 0 until each side's first regular move of a game.
-QString Counts(const GameState& state) {
+// The regions as they are: the boxes show 0 until each side's first regular move of a game.
+QString Counts(const Game& game) {
     return QString("You %1, computer %2.")
-        .arg(CountMarks(state.PlayerMarks))
-        .arg(CountMarks(state.ComputerMarks));
+        .arg(game.RegionSize(Side::Player))
+        .arg(game.RegionSize(Side::Computer));
 }
 
 // SpokenNotice has no meta-object of its own, so findChild would take any widget for it.
@@ -98,30 +97,27 @@ SpokenNotice* NoticeOf(const QWidget& window) {
 
 }  // namespace
 
-QString MoveNews(const GameState& state) {
-    QString news =
-        QString("Computer took %1. ").arg(ColourName(state.ComputerColor)) + Counts(state);
-    // Neither side can pass 450 on a full board, so only a new game ends it.
-    if (state.PlayerCount == WinningCount && state.ComputerCount == WinningCount)
-        news += " The board is full and drawn. New game starts another.";
+QString MoveNews(const Game& game) {
+    QString news = QString("Computer took %1. ").arg(ColourName(game.State().computerColour)) +
+                   Counts(game);
+    if (game.DrawnOnAFullBoard()) news += " The board is full and drawn. New game starts another.";
     return news;
 }
 
-QString NewGameNews(const GameState& state) {
+QString NewGameNews(const Game& game) {
     return QString("New board dealt. The computer starts on %1. ")
-               .arg(ColourName(state.ComputerColor)) +
-           Counts(state);
+               .arg(ColourName(game.State().computerColour)) +
+           Counts(game);
 }
 
-QString RefusalNews(const GameState& state) {
-    QString colour = ColourName(state.ComputerColor);
+QString RefusalNews(const Game& game) {
+    QString colour = ColourName(game.State().computerColour);
     colour[0] = colour[0].toUpper();
     return colour + " is the computer's colour.";
 }
 
-QString EndNews(const GameState& state) {
-    return QString(state.PlayerCount > WinningCount ? "You won. " : "The computer won. ") +
-           Counts(state);
+QString EndNews(const Game& game, Side winner) {
+    return QString(winner == Side::Player ? "You won. " : "The computer won. ") + Counts(game);
 }
 
 void Announce(QWidget& window, const QString& news) {

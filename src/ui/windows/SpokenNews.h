@@ -4,16 +4,18 @@
 
 #include <QString>
 
+#include "game/GameState.h"
+
 class QWidget;
 
 namespace dyeland {
 
-struct GameState;
+class Game;
 
-QString MoveNews(const GameState& state);
-QString NewGameNews(const GameState& state);
-QString RefusalNews(const GameState& state);
-QString EndNews(const GameState& state);
+QString MoveNews(const Game& game);
+QString NewGameNews(const Game& game);
+QString RefusalNews(const Game& game);
+QString EndNews(const Game& game, Side winner);
 
 // Says news through a screen reader once the running handler is over, together with any other
 // news of that handler. LastNews is what it says, or said last.

@@ -1,6 +1,6 @@
 // The high-score file "res": its byte layout, and how the game reads, saves and deletes it
 // without ever losing a score or stopping the game over a file problem.
-#include "game/high_score_file.h"
+#include "game/HighScoreFile.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "game/game.h"
+#include "game/Game.h"
 
 namespace dyeland {
 
@@ -72,18 +72,18 @@ void Game::ReadHighScore() {
     FileContents file = scoreFile_.Read(HighScoreFileName, HighScoreFileSize);
     // An unreadable file only costs the display of the old record; the game plays on with 0
     // and tells the player when a save fails.
-    float& buffer = state.ClassicGame ? state.HighScoreClassic : state.HighScoreCentre;
+    float& buffer = state_.classicGame ? state_.highScoreClassic : state_.highScoreCentre;
     buffer = file.error.empty()
-                 ? ReadRecord(file.bytes, state.ClassicGame ? ClassicRecord : CentreRecord)
+                 ? ReadRecord(file.bytes, state_.classicGame ? ClassicRecord : CentreRecord)
                  : 0.0f;
-    state.HighScore = buffer;
+    state_.highScore = buffer;
 }
 
 void Game::SaveHighScore() {
-    int record = state.ClassicGame ? ClassicRecord : CentreRecord;
-    float& buffer = state.ClassicGame ? state.HighScoreClassic : state.HighScoreCentre;
-    buffer = static_cast<float>(state.Score);
-    if (!(buffer > state.HighScore)) return;
+    int record = state_.classicGame ? ClassicRecord : CentreRecord;
+    float& buffer = state_.classicGame ? state_.highScoreClassic : state_.highScoreCentre;
+    buffer = static_cast<float>(state_.score);
+    if (!(buffer > state_.highScore)) return;
     // The decision is taken on what the file holds at the moment it is replaced, read under the
     // file's lock: another copy of the game in this folder may have stored a better score since
     // the game began. A file that can't be read is not written, which would wipe the other

@@ -1,6 +1,6 @@
-// The game's doors on nothing real, for tests, the fuzz target and the benchmarks: a window that
-// remembers what the game did to it and answers from a script, a seeded random source with a
-// clock that stands still, and score files in memory.
+// The game's doors on nothing real, for tests, the fuzz target and the benchmarks: a view that
+// remembers what the game told it and answers from a script, a seeded random source with a clock
+// that stands still, and score files in memory.
 #pragma once
 
 #include <deque>
@@ -12,12 +12,12 @@
 #include <utility>
 #include <vector>
 
-#include "game/board.h"
-#include "game/host.h"
+#include "game/Board.h"
+#include "game/Host.h"
 
-namespace dyeland::testing {
+namespace dyeland::test {
 
-class FakeHost : public GameWindow, public Sources, public ScoreFile {
+class FakeHost : public GameView, public Sources, public ScoreFile {
 public:
     Host Parts() { return {*this, *this, *this}; }
     // Uniform values from a fixed seed, the same on every run.
@@ -26,40 +26,45 @@ public:
             return source->Random();
         };
     }
+    // The state whose board a change shows; without one, changes are only counted.
+    const GameState* watched = nullptr;
 
-    std::map<Caption, std::string> captions;
-    std::map<MenuItem, bool> checks;
-    std::map<Timer, bool> timers;
-    int timerRestarts = 0;  // a running timer switched on again, which restarts its interval
-    bool autoRedraw = false;
-    Grid shown, retained;  // each cell's last colour on the screen and in the retained image
-    int solidDraws = 0, beeps = 0, endCalls = 0;
+    std::vector<GameEvent> events;
+    bool clockRuns = false;
+    int clockRestarts = 0;  // a running clock told to start again, which restarts its interval
+    Grid shown, kept;       // each cell's colour on the screen and in the picture every repaint shows
+    int boardChanges = 0, beeps = 0, endCalls = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No
     std::vector<std::string> warnings;
-    std::optional<GameEvent> lastTold;
     // Run at a yield (once, then cleared) and inside a question before it is answered.
     std::function<void()> onYield, onQuestion;
     std::function<double()> randomSource;  // 0 without one
     std::map<std::string, std::vector<unsigned char>> files;
     std::string fileError;  // a non-empty text makes reads and saves fail
 
-    void SetCaption(Caption c, std::string_view text) override { captions[c] = text; }
-    bool IsChecked(MenuItem m) const override { return checks.contains(m) && checks.at(m); }
-    void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
-    bool IsTimerEnabled(Timer t) const override { return timers.contains(t) && timers.at(t); }
-    void SetTimerEnabled(Timer t, bool on) override {
-        timerRestarts += on && IsTimerEnabled(t);
-        timers[t] = on;
+    std::optional<GameEvent::Kind> LastTold() const {
+        if (events.empty()) return std::nullopt;
+        return events.back().kind;
     }
-    void SetAutoRedraw(bool on) override { autoRedraw = on; }
-    void DrawSolidBox(int x1, int y1, int, int, int colour) override {
-        ++solidDraws;
-        for (Grid* image : {&shown, autoRedraw ? &retained : &shown})
-            (*image)(x1 / CellUnits, y1 / CellUnits) = static_cast<std::int16_t>(colour);
+    // The last event of a kind, if it was told.
+    std::optional<GameEvent> Last(GameEvent::Kind kind) const {
+        for (auto e = events.rbegin(); e != events.rend(); ++e)
+            if (e->kind == kind) return *e;
+        return std::nullopt;
     }
-    void DrawOutlineBox(int, int, int, int, int) override {}
-    void FocusStepButton() override {}
+
+    void Tell(const GameEvent& event) override {
+        events.push_back(event);
+        using enum GameEvent::Kind;
+        if (event.kind == ClockStarted) clockRestarts += std::exchange(clockRuns, true);
+        if (event.kind == ClockStopped) clockRuns = false;
+        if (event.kind != BoardChanged) return;
+        ++boardChanges;
+        if (!watched) return;
+        shown = watched->colours;
+        if (event.kept) kept = shown;
+    }
     bool AskYesNo(std::string_view prompt, std::string_view title) override {
         questions.emplace_back(prompt, title);
         if (onQuestion) onQuestion();
@@ -71,7 +76,6 @@ public:
         warnings.emplace_back(text);
     }
     void Beep() override { ++beeps; }
-    void Tell(GameEvent event) override { lastTold = event; }
     void ProcessPendingEvents() override {
         if (auto script = std::exchange(onYield, nullptr)) script();
     }
@@ -96,4 +100,4 @@ public:
     }
 };
 
-}  // namespace dyeland::testing
+}  // namespace dyeland::test

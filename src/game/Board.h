@@ -12,8 +12,6 @@ inline constexpr int BoardSide = 30;
 inline constexpr int CellCount = BoardSide * BoardSide;
 // A side wins with more than this many cells; exactly half the board is no win.
 inline constexpr int WinningCount = 450;
-// Board units per cell side: the board picture measures in twips, 15 to a pixel at 96 dpi.
-inline constexpr int CellUnits = 200;
 
 // A region mark: all bits set. Only this exact value means "owned".
 inline constexpr std::int16_t Marked = -1;
@@ -45,9 +43,9 @@ constexpr std::uint32_t PaletteRgb(int colour) {
     return colour >= 0 && colour < static_cast<int>(Palette.size()) ? Palette[colour] : 0;
 }
 
-// A colour from a uniform number r in [0, 1): 8 to 15 with equal chance. The classic
-// "integer part of r × 8 + 8" rounds to 16 for the largest r below 1, so the fraction is
-// floored first and clamped, whatever the source hands over.
+// A colour from a uniform number r in [0, 1): 8 to 15 with equal chance. Taking the integer
+// part of r × 8 + 8 would round to 16 for the largest r below 1, so the fraction is floored
+// first and clamped, whatever the source hands over.
 int RandomColour(double r);
 
 // The player's sweep runs the columns left to right, each from the bottom row up; the
@@ -58,15 +56,15 @@ inline constexpr int SweepsPerGrowth = 20;
 
 // Exactly 20 sweeps; a marked cell marks its edge neighbours (right, up, left, down) whose
 // colour is the target, and a mark spreads as soon as the sweep reaches it.
-void GrowRegion(Grid& marks, const Grid& colors, int targetColour, SweepOrder order);
+void GrowRegion(Grid& marks, const Grid& colours, int targetColour, SweepOrder order);
 
 // Gives every marked cell the colour and returns how many there are.
-int PaintRegion(const Grid& marks, Grid& colors, int colour);
+int PaintRegion(const Grid& marks, Grid& colours, int colour);
 
 // Number of marked cells.
 int CountMarks(const Grid& marks);
 
 // How many cells the region would gain by taking the colour now: the same sweeps, run on a copy.
-int CaptureGain(const Grid& marks, const Grid& colors, int colour, SweepOrder order);
+int CaptureGain(const Grid& marks, const Grid& colours, int colour, SweepOrder order);
 
 }  // namespace dyeland
