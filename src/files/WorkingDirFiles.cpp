@@ -131,8 +131,8 @@ std::string Resolve(std::string_view name, Target& target, int access) {
     }
 }
 
-// A file the player write-protected keeps every byte, as opening it for writing has always
-// failed. The missing write bits count even for root, who could open it all the same.
+// A file the player write-protected keeps every byte: a player who takes away the write bits
+// means it. They count even for root, who could open it all the same.
 std::string MayReplace(const Target& target, const struct stat& info) {
     if ((info.st_mode & 0222) == 0) return Reason(EACCES);
     if (::faccessat(target.folder.get(), target.name.c_str(), W_OK,
@@ -208,7 +208,7 @@ FileContents WorkingDirFiles::Read(std::string_view name, std::size_t maxBytes) 
     // O_NONBLOCK keeps a FIFO swapped in after the check from hanging the game.
     const int flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
     Descriptor fd(::openat(target.folder.get(), target.name.c_str(), flags));
-    // A missing file is created empty, as the game always has, but never where a link points.
+    // A missing file is created empty, but never where a link points.
     if (fd.get() < 0 && errno == ENOENT && !target.linked)
         fd = Descriptor(
             ::openat(target.folder.get(), target.name.c_str(), flags | O_CREAT | O_EXCL, 0666));

@@ -139,9 +139,9 @@ private:
     QString told_;
 };
 
-// A table by its role, without Qt's table interface: with it, Orca 43 reads all 30 cells of a
-// row whenever the cursor changes rows, and a header whenever it changes columns. Each cell
-// says its own row and column instead.
+// A table by its role, without Qt's table interface: with it, a screen reader reads all 30 cells
+// of a row whenever the cursor changes rows, and a header whenever it changes columns (see
+// docs/desktop-notes.md). Each cell says its own row and column instead.
 class BoardTable : public QAccessibleWidget {
 public:
     explicit BoardTable(BoardPicture* board) : QAccessibleWidget(board, QAccessible::Table) {}

@@ -129,7 +129,7 @@ void ColourBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor::fromRgb(colour_));
     DrawSunkenBorder(painter, rect());
     // The focus mark appears, as in Qt's own styles, only once the keyboard has moved the focus
-    // in this window, so a mouse player sees the boxes as they always were. White under black
+    // in this window, so a mouse player sees plain boxes. White under black
     // dots shows on every one of the eight colours.
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         const QRect mark = rect().adjusted(4, 4, -5, -5);
@@ -166,7 +166,7 @@ void ColourBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // The second press of a double-click comes as this event. It is no new press, so the release
-// after it makes no second pick: a double-click is one pick, as it always was.
+// after it makes no second pick: a double-click is one pick.
 void ColourBox::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }

@@ -42,16 +42,12 @@ const xdg_activation_token_v1_listener TokenListener{OnToken};
 }  // namespace
 
 // A request to be activated that the compositor must refuse is what marks a window without
-// raising it, and which token it refuses differs between compositors (seen with KWin 5.27 and
-// 6.3, mutter 43 and 48):
-// - KWin refuses a token it did not issue and marks the window as demanding attention. A token
-//   it did issue brings the game back, even from the taskbar, when no other window is active:
-//   that is what Qt's own alert asks for from Qt 6.6 on, so it is not used.
-// - mutter drops a token it did not issue. Its own token, asked for without a key press or click
-//   behind it, cannot activate the window, so mutter marks it as needing attention.
-// So GNOME's compositor gets its own token, any other a made-up one. The mark goes when the
-// player comes back to the game. Nothing here touches the environment: a token set there for
-// Qt to send would race with the threads reading it (the sound system's).
+// raising it. KWin refuses a token it did not issue, and one it did issue could bring the game
+// back from the taskbar; mutter drops a token it did not issue and refuses its own when no key
+// press or click is behind it. So GNOME's compositor gets its own token, any other a made-up
+// one; Qt's own alert asks with a real token, so it is not used. The mark goes when the player
+// comes back. Nothing here touches the environment, which the sound system's threads read. What
+// each compositor was seen doing is in docs/desktop-notes.md.
 void AskForAttention(QWindow& window) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     auto* display =

@@ -1,4 +1,4 @@
-// Keeping the game's windows on the screen: each opens where it always has, unless that would
+// Keeping the game's windows on the screen: each opens at its own place, unless that would
 // put part of it outside the screen's free area, as at a high scale or on a small screen.
 #pragma once
 
@@ -10,7 +10,8 @@ class QWidget;
 namespace dyeland {
 
 // Where a window whose outline is frame goes so that all of it lies inside available: up and
-// left just as far as needed, and never so far that its top-left corner leaves the area.
+// left just as far as needed, and never so far that its top-left corner leaves the area. Not
+// std::clamp: for a window larger than the area the upper bound lies below the lower one.
 constexpr QRect FitOnScreen(const QRect& frame, const QRect& available) {
     const int x = std::max(std::min(frame.x(), available.x() + available.width() - frame.width()),
                            available.x());

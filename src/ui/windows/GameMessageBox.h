@@ -1,5 +1,5 @@
 // The game's message boxes. Each is wide enough to show its whole title, and a Yes/No question
-// is answered only by Yes or No, as the game's questions have always been.
+// is answered only by Yes or No: Escape or the close button would answer it by chance.
 #pragma once
 
 #include <QMessageBox>

@@ -15,10 +15,9 @@
 namespace dyeland {
 namespace {
 
-// An item of a menu of the menu bar: a command, a separator, or a check item.
-// Qt's menu items report their check mark only while it is set, and Linux's bridge in Qt 6.4
-// knows no "checkable" state, so an unchecked item sounds like a plain command. A check box is
-// what a check item is: a screen reader says "checked" or "not checked" of it.
+// An item of a menu of the menu bar: a command, a separator, or a check item. Qt's own items
+// report a check mark only while it is set, so an unchecked one sounds like a plain command. A
+// check box is what a check item is: a screen reader says "checked" or "not checked" of it.
 class ItemAccessible : public LeafInterface, public QAccessibleActionInterface {
 public:
     // Qt tells nobody of a new check mark, and a reader that keeps the old state would go on
@@ -95,8 +94,8 @@ QAccessibleInterface* ItemOf(QMenu* menu, QAction* action) {
 }
 
 // A menu of the menu bar, named by its title. Qt's own menu finds the place of its commands and
-// separators only: it gives a check box none, and Orca 43 takes an item without a place for
-// one that is gone and says nothing of it.
+// separators only: it gives a check box none, and a screen reader takes an item without a place
+// for one that is gone and says nothing of it.
 class MenuAccessible : public QAccessibleWidget {
 public:
     explicit MenuAccessible(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
@@ -138,11 +137,10 @@ QAccessibleInterface* MenuFactory(const QString& className, QObject* object) {
 // for a moment, with the next menu already open: a screen reader would say "Board." over the
 // menu. While a menu is open, news that another control has the focus is not passed on; once the
 // menus close, the control that has the focus says so itself.
-// Qt then tells of the menu bar's item and at once of the next menu's first item. Orca 43 skips
-// a focus news when another has come in before it is read (Script.skipObjectEvent), Orca 48 when
-// the same object has lost the focus by then (EventManager._is_obsoleted_by): neither would say
-// the menu's name. The first item's news waits until the reader has taken the menu bar's item,
-// which Orca 43 and 48 did within 60 ms in the lab: "Options.", then the item.
+// Qt then tells of the menu bar's item and at once of the next menu's first item, and screen
+// readers drop the first of two such news, so the menu's name would go unsaid. The first item's
+// news waits until the reader has taken the menu bar's item: "Options.", then the item. What
+// Orca 43 and 48 were seen doing is in docs/desktop-notes.md.
 QAccessible::UpdateHandler passOn = nullptr;  // the handler before this one; none: the bridge
 constexpr int BarItemThenItemMs = 100;        // the item's news follows the bar item's at once
 constexpr int FirstItemWaitMs = 250;

@@ -19,7 +19,7 @@
 namespace dyeland {
 namespace {
 
-// Qt has no colour role for the desktop; this is the classic Windows desktop teal.
+// Qt has no colour role for the desktop; the alert stands on this teal whatever the theme.
 constexpr QRgb DesktopColour = 0x008080;
 
 // The blinking label. Shaping and drawing 24-point text took a good part of each blink's
@@ -73,7 +73,7 @@ MinimisedAlert::MinimisedAlert(const QWidget& mainWindow)
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(TwipsRect(12270, 975, 1725, 540));
     setFixedSize(size());
-    // The classic tooltip colour: a dark theme's would vanish into the teal.
+    // A pale yellow of its own: a dark theme's tooltip colour would vanish into the teal.
     QPalette palette = ClassicPalette();
     palette.setColor(QPalette::Window, QColor::fromRgb(DesktopColour));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::ToolTipBase));

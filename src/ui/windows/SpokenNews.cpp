@@ -14,9 +14,9 @@
 namespace dyeland {
 namespace {
 
-// The news of the game for a screen reader: an off-window notification, never shown, that Orca
-// reads out when told it appeared. Orca 43 says nothing of Qt's description changes, and a name
-// change only of the object with the focus. What comes within one handler is said as one.
+// The news of the game for a screen reader: an off-window notification, never shown, that the
+// reader says when told it appeared; a description or name change would go unsaid (see
+// docs/desktop-notes.md). What comes within one handler is said as one.
 class SpokenNotice : public QWidget {
 public:
     // Parented only once it is a notice: an accessible interface Qt makes for it before that
