@@ -57,7 +57,7 @@ struct BenchForm {
     std::array<QWidget*, 8> pickers{};
 };
 
-void BM_DrawBoard(benchmark::State& bench, bool grid) {
+void BM_ShowBoard(benchmark::State& bench, bool grid) {
     BenchForm form;
     form.NewGame();
     for (auto _ : bench) {
@@ -65,8 +65,8 @@ void BM_DrawBoard(benchmark::State& bench, bool grid) {
         form.board->repaint();
     }
 }
-BENCHMARK_CAPTURE(BM_DrawBoard, grid_on, true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_DrawBoard, grid_off, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShowBoard, grid_on, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_ShowBoard, grid_off, false)->Unit(benchmark::kMicrosecond);
 
 // A click on a picker of a colour the computer does not hold, the player's move, the
 // computer's answer with its yield, both redraws, and the repaints the event loop then runs.

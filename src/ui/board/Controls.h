@@ -1,5 +1,5 @@
 // The small controls around the board that plain Qt widgets do not quite match: the colour boxes,
-// the labels whose captions the game writes, and the sunken border the board and boxes wear.
+// the labels that show the game's values, and the sunken border the board and boxes wear.
 #pragma once
 
 #include <QLabel>
