@@ -31,8 +31,6 @@
 #include <map>
 #include <string>
 
-#include "game/score_file.h"
-#include "game/sources.h"
 #include "windows/MainWindow.h"
 
 namespace {

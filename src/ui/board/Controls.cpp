@@ -104,8 +104,9 @@ void InstallAccessibleFactory() {
 }  // namespace
 
 void DrawSunkenBorder(QPainter& painter, const QRect& rect) {
-    // Outer ring grey above and left, white below and right; inner ring black and light grey:
-    // the look of a sunken Windows picture box.
+    // Outer ring grey above and left, white below and right; inner ring dark grey and light grey.
+    // Each line is a logical pixel, as thick as the border's place at every scale: Qt's
+    // qDrawWinPanel draws device pixels, thinner on a scaled screen.
     const QRect outer = rect;
     const QRect inner = rect.adjusted(1, 1, -1, -1);
     auto ring = [&painter](const QRect& r, QColor topLeft, QColor bottomRight) {
