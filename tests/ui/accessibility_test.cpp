@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -68,13 +69,22 @@ TEST_F(ScreenReader, BoardKeysMoveACellCursorThatOnlyTheScreenReaderFollows) {
     }
 }
 
-// The Options menu says its name, and each check item its place and whether it is checked.
+// The Options menu says its name, and each check item its place and whether it is checked: the
+// game's options as they start, then as the menu's commands left them.
 TEST_F(ScreenReader, TheOptionsMenuNamesItselfAndEachCheckItemItsPlaceAndMark) {
     auto* menu = QAccessible::queryAccessibleInterface(Control<QMenu>(form, "mnuSetup"));
     EXPECT_EQ(menu->text(QAccessible::Name), "Options");
     EXPECT_EQ(menu->indexOfChild(menu->child(3)), 3);  // Line, after a separator
-    for (const int i : {0, 1, 3, 4})                   // Classic and Line are checked
-        EXPECT_EQ(bool(menu->child(i)->state().checked), i == 0 || i == 3) << i;
+    const QSet<int> checked[] = {{0, 3}, {1, 4}};      // Classic, centre, -, Line, Arcade
+    for (const auto& marks : checked) {
+        const bool options[] = {s.classicGame, !s.classicGame, false, s.showGrid, s.arcade};
+        for (const int i : {0, 1, 3, 4}) {
+            EXPECT_EQ(bool(menu->child(i)->state().checked), marks.contains(i)) << i;
+            EXPECT_EQ(options[i], marks.contains(i)) << "the game's option " << i;
+        }
+        for (const char* item : {"mnuCenture", "mnuCenture", "mnuLine", "mnuArcade"})
+            Control<QAction>(form, item)->trigger();
+    }
 }
 
 // A new game, a move, a refusal, a win and a full board are each told once: on this seed's first
