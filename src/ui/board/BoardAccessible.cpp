@@ -247,7 +247,7 @@ QPoint CellCursor(const BoardPicture& board) {
 // All in the name, so focus on a box says one line.
 void SpeakColourBoxState(ColourBox& box, int k, const Game& game) {
     const int colour = FirstColour + k;
-    box.SpokenState = [&game, colour]() -> QString {
+    box.spokenState = [&game, colour]() -> QString {
         const PickPreview pick = game.Preview(colour);
         if (pick.refused) return "taken by the computer";
         return QString(pick.yours ? "your colour, gains %1" : "gains %1").arg(Cells(pick.gain));

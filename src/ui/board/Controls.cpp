@@ -24,7 +24,7 @@ public:
         if (t == QAccessible::Description) return {};
         const auto* box = static_cast<const ColourBox*>(widget());
         QString text = QAccessibleWidget::text(t);
-        const QString state = t == QAccessible::Name && box->SpokenState ? box->SpokenState() : "";
+        const QString state = t == QAccessible::Name && box->spokenState ? box->spokenState() : "";
         return state.isEmpty() ? text : text + ", " + state;
     }
 

@@ -25,7 +25,7 @@ public:
 
     // What a screen reader adds to the name ("taken by the computer"), worked out each time it
     // reads it.
-    std::function<QString()> SpokenState;
+    std::function<QString()> spokenState;
 
 signals:
     void clicked();

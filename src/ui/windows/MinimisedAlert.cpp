@@ -154,11 +154,11 @@ void MinimisedAlert::StartBlinking() {
 
 void MinimisedAlert::BlinkPhaseEnded() {
     if (!blinking_) return;
-    if (BlinkState == 1) {
-        BlinkState = 0;
+    if (blinkState_ == 1) {
+        blinkState_ = 0;
         label_->setVisible(true);
     } else {
-        BlinkState = 1;
+        blinkState_ = 1;
         label_->setVisible(false);
     }
     // Only at the end of a phase: after a restore the alert stays up for the rest of it.

@@ -46,7 +46,7 @@ private:
     QTimer* phaseTimer_;
     // Empty until the first phase ends; then 1 while the label is hidden. It lives as long as
     // the program, so a new alert goes on where the last one stopped.
-    std::optional<int> BlinkState;
+    std::optional<int> blinkState_;
     bool loaded_ = false;
     bool blinking_ = false;
 };

@@ -17,7 +17,7 @@
 #include "desktop/EventSound.h"
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
-#include "window_test_support.h"
+#include "WindowTestSupport.h"
 #include "windows/AboutBox.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"

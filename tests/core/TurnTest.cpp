@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/HighScoreFile.h"
-#include "table.h"
+#include "Table.h"
 
 namespace dyeland {
 namespace {

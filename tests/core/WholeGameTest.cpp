@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "game/HighScoreFile.h"
-#include "table.h"
+#include "Table.h"
 
 namespace dyeland {
 namespace {

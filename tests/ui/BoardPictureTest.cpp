@@ -11,8 +11,8 @@
 #include <set>
 
 #include "board/BoardPicture.h"
-#include "table.h"
-#include "window_test_support.h"
+#include "Table.h"
+#include "WindowTestSupport.h"
 #include "windows/MainWindow.h"
 
 namespace dyeland::test {

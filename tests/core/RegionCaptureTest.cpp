@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "table.h"
+#include "Table.h"
 
 namespace dyeland {
 namespace {

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "window_test_support.h"
+#include "WindowTestSupport.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"
 

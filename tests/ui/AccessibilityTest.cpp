@@ -15,8 +15,8 @@
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
 #include "game/Board.h"
-#include "table.h"
-#include "window_test_support.h"
+#include "Table.h"
+#include "WindowTestSupport.h"
 #include "windows/MainWindow.h"
 #include "windows/SpokenNews.h"
 

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "table.h"
-#include "window_test_support.h"
+#include "Table.h"
+#include "WindowTestSupport.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"
 
