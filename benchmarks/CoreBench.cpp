@@ -1,4 +1,4 @@
-// Benchmarks of the game core: the capture rule, the computer's evaluation and a whole
+// Benchmarks of the game core: the capture rule, the computer's rating and a whole
 // computer turn, on boards dealt the way a new game deals them.
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,7 @@
 namespace dyeland::bench {
 namespace {
 
-// The same deals on every run; the window's part does next to nothing.
+// The same deals on every run; the view does next to nothing.
 struct NullHost : test::FakeHost {
     NullHost() { Seed(12345); }
 };

@@ -1,4 +1,4 @@
-// A game on a fake window for the core's tests, and the checks and the scripted player that the
+// A game on a fake view for the core's tests, and the checks and the scripted player that the
 // whole-game tests on the fake and on the real window share.
 #pragma once
 
