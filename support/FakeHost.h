@@ -32,7 +32,7 @@ public:
     std::vector<GameEvent> events;
     bool clockRuns = false;
     int clockRestarts = 0;  // a running clock told to start again, which restarts its interval
-    Grid shown, kept;       // each cell's colour on the screen and in the picture every repaint shows
+    Grid shown, kept;  // each cell's colour on the screen and in the picture every repaint shows
     int boardChanges = 0, beeps = 0, endCalls = 0;
     std::vector<std::pair<std::string, std::string>> questions;  // prompt, title
     std::deque<bool> answers;  // Yes/No in order; an unscripted question is answered No

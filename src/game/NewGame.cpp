@@ -43,8 +43,7 @@ void Game::NewGame() {
 
     // The start region is only marked: its cells already show the start cell's colour, and
     // neither count moves before each side's first regular move.
-    GrowRegion(s.playerMarks, s.colours, s.colours(PlayerStartX, PlayerStartY),
-               SweepOrder::Player);
+    GrowRegion(s.playerMarks, s.colours, s.colours(PlayerStartX, PlayerStartY), SweepOrder::Player);
     ReleaseComputerCorner(false);
 
     // The computer opens every game.

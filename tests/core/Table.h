@@ -32,7 +32,8 @@ inline int ScriptedPick(const GameState& s, bool greedy = true) {
     int best = -1, bestGain = 0;
     for (int colour = FirstColour; colour <= LastColour; ++colour) {
         const int gain = CaptureGain(s.playerMarks, s.colours, colour, SweepOrder::Player);
-        if (colour != s.computerColour && (best < 0 || (greedy ? gain > bestGain : gain < bestGain)))
+        if (colour != s.computerColour &&
+            (best < 0 || (greedy ? gain > bestGain : gain < bestGain)))
             best = colour, bestGain = gain;
     }
     return best;

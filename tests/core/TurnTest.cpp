@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "game/HighScoreFile.h"
 #include "Table.h"
+#include "game/HighScoreFile.h"
 
 namespace dyeland {
 namespace {

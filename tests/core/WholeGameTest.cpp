@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "game/HighScoreFile.h"
 #include "Table.h"
+#include "game/HighScoreFile.h"
 
 namespace dyeland {
 namespace {

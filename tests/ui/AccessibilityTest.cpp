@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "Table.h"
+#include "WindowTestSupport.h"
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"
 #include "board/Controls.h"
 #include "game/Board.h"
-#include "Table.h"
-#include "WindowTestSupport.h"
 #include "windows/MainWindow.h"
 #include "windows/SpokenNews.h"
 
@@ -105,7 +105,8 @@ TEST_F(ScreenReader, EveryTurnIsToldInOneNotification) {
 
     // A board full at 450 each ends no game, so the player must learn it another way.
     s.playerCount = s.computerCount = 450;
-    EXPECT_TRUE(MoveNews(form.game).endsWith("The board is full and drawn. New game starts another."));
+    EXPECT_TRUE(
+        MoveNews(form.game).endsWith("The board is full and drawn. New game starts another."));
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include <cmath>
 #include <set>
 
-#include "board/BoardPicture.h"
 #include "Table.h"
 #include "WindowTestSupport.h"
+#include "board/BoardPicture.h"
 #include "windows/MainWindow.h"
 
 namespace dyeland::test {
@@ -87,7 +87,8 @@ TEST_F(Board, TheWinningPickShowsBehindTheQuestion) {
     form.game.NewGame();
     const int pick = s.computerColour == FirstColour ? FirstColour + 1 : FirstColour;
     for (int i = 0; i < CellCount; ++i)
-        if (s.computerMarks.cells[i] != Marked) s.colours.cells[i] = static_cast<std::int16_t>(pick);
+        if (s.computerMarks.cells[i] != Marked)
+            s.colours.cells[i] = static_cast<std::int16_t>(pick);
     int wrong = -1;
     QTimer::singleShot(0, [&] {
         const QImage shot = Shot();

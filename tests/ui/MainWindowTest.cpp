@@ -14,10 +14,10 @@
 #include <atomic>
 #include <functional>
 
+#include "WindowTestSupport.h"
 #include "desktop/EventSound.h"
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
-#include "WindowTestSupport.h"
 #include "windows/AboutBox.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"

@@ -34,7 +34,8 @@ QString Cells(int count) {
 // told the cell now has the focus, and the picture stays as it was.
 class BoardReader : public QObject {
 public:
-    BoardReader(BoardPicture* board, const Game& game) : QObject(board), board_(board), game_(game) {}
+    BoardReader(BoardPicture* board, const Game& game)
+        : QObject(board), board_(board), game_(game) {}
 
     const Game& ReadGame() const { return game_; }
     QPoint Cursor() const { return cursor_; }

@@ -98,7 +98,8 @@ QAccessibleInterface* ControlsAccessibleFactory(const QString& className, QObjec
 }
 
 void InstallAccessibleFactory() {
-    QAccessible::installFactory(ControlsAccessibleFactory);  // Qt keeps one of each, however often installed
+    QAccessible::installFactory(
+        ControlsAccessibleFactory);  // Qt keeps one of each, however often installed
 }
 
 }  // namespace

@@ -173,9 +173,9 @@ void MainWindow::BuildControls(QWidget* client) {
         return label;
     };
     playerCount_ = value("Label6", TwipsRect(2880, 240, 1095, 255), "Player cells",
-                                    "Cells of the board in your region");
+                         "Cells of the board in your region");
     computerCount_ = value("Label7", TwipsRect(3960, 240, 1095, 255), "Computer cells",
-                                      "Cells of the board in the computer's region");
+                           "Cells of the board in the computer's region");
     ValueLabel* highScore = value("Label10", TwipsRect(5160, 240, 1335, 255), "High score",
                                   "Best score stored for the game being played");
 
@@ -241,9 +241,8 @@ void MainWindow::BuildControls(QWidget* client) {
     parts_.earliestLeader =
         hidden("Label2", TwipsRect(6960, 600, 735, 255), "Leader history 5",
                "Not shown on screen: the fifth entry of the computer's leading colours");
-    parts_.computersColour =
-        hidden("Label3", TwipsRect(6960, 1080, 735, 375), "Computer's colour",
-               "Not shown on screen: the colour of the computer's last move");
+    parts_.computersColour = hidden("Label3", TwipsRect(6960, 1080, 735, 375), "Computer's colour",
+                                    "Not shown on screen: the colour of the computer's last move");
     parts_.playerMoves = hidden("Label8", TwipsRect(6960, 1560, 855, 615), "Player moves",
                                 "Not shown on screen: your moves since the program started");
     parts_.highScore = highScore;

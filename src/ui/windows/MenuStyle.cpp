@@ -12,8 +12,8 @@ void CheckMarkOnlyStyle::drawControl(ControlElement element, const QStyleOption*
         // The two variants are a group with one always checked, yet they wear a check mark like
         // the other options rather than a radio button.
         QStyleOptionMenuItem shown = *item;
-        shown.checkType = item->checked ? QStyleOptionMenuItem::NonExclusive
-                                        : QStyleOptionMenuItem::NotCheckable;
+        shown.checkType =
+            item->checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
         QProxyStyle::drawControl(element, &shown, painter, widget);
         return;
     }

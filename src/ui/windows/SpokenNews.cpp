@@ -98,8 +98,8 @@ SpokenNotice* NoticeOf(const QWidget& window) {
 }  // namespace
 
 QString MoveNews(const Game& game) {
-    QString news = QString("Computer took %1. ").arg(ColourName(game.State().computerColour)) +
-                   Counts(game);
+    QString news =
+        QString("Computer took %1. ").arg(ColourName(game.State().computerColour)) + Counts(game);
     if (game.DrawnOnAFullBoard()) news += " The board is full and drawn. New game starts another.";
     return news;
 }
