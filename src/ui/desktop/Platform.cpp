@@ -21,7 +21,7 @@ bool IsSet(const char* value) {
 
 std::string CannotOpenX(const char* display) {
     if (!IsSet(display)) return "DISPLAY is not set";
-    // One connection more at start: a millisecond on a local server, against an abort.
+    // One connection more at start, well under a millisecond on a local server, spares an abort.
     // A screen asked for is checked only when it is asked for back.
     int screen = 0;
     xcb_connection_t* connection = xcb_connect(display, &screen);
