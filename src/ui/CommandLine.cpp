@@ -57,7 +57,7 @@ int Refuse(const char* reason, std::string_view argument, const char* after = ""
 
 }  // namespace
 
-int AnswerCommandLine(int argc, char* argv[], const char*& platform) {
+int AnswerCommandLine(int argc, char* argv[], DisplayOptions& display) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help") return Print(Usage);
@@ -68,7 +68,8 @@ int AnswerCommandLine(int argc, char* argv[], const char*& platform) {
         const std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
         if (Lists(QtOptionsWithValue, name)) {
             if (++i == argc) return Refuse("option", argument, " requires an argument");
-            if (name == "platform") platform = argv[i];
+            if (name == "platform") display.platform = argv[i];
+            if (name == "display") display.display = argv[i];
             continue;
         }
         if (Lists(QtFlags, name)) continue;

@@ -12,10 +12,10 @@
 #include "windows/MainWindow.h"
 
 int main(int argc, char* argv[]) {
-    const char* platformOption = nullptr;
-    if (const int status = dyeland::AnswerCommandLine(argc, argv, platformOption); status >= 0)
+    dyeland::DisplayOptions display;
+    if (const int status = dyeland::AnswerCommandLine(argc, argv, display); status >= 0)
         return status;
-    if (!dyeland::PrepareDisplayPlatform(platformOption)) return 1;
+    if (!dyeland::PrepareDisplayPlatform(display)) return 1;
     // Past a file size limit a write should fail with a reason the player is shown, rather
     // than end the game.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -1,6 +1,6 @@
 // The main window's own behaviour: the player's platform, windows kept on screen, the beep's
 // fallback, a double-click on a picker, the About box's texts, texts under a dark palette, the
-// Yes/No question and the end of the program.
+// Yes/No question, the help window's keys and the end of the program.
 #include <gtest/gtest.h>
 
 #include <qtestspontaneevent.h>
@@ -19,6 +19,7 @@
 #include "desktop/OnScreen.h"
 #include "desktop/Platform.h"
 #include "windows/AboutBox.h"
+#include "windows/HelpWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/MinimisedAlert.h"
 
@@ -188,6 +189,26 @@ TEST_F(Question, ItsBoxShowsTheWholeTitle) {
         EXPECT_EQ(box.windowTitle(), title);
         EXPECT_GT(box.width(), box.fontMetrics().horizontalAdvance(title) + 50);
     });
+}
+
+// The help window closes with Escape and with the desktop's Close keys, as document windows do;
+// other keys stay the text's.
+TEST_F(Window, TheHelpWindowClosesWithEscapeAndTheCloseKeysAlone) {
+    const struct {
+        const char* name;
+        QKeySequence key;
+        bool closes;
+    } cases[] = {{"Escape", Qt::Key_Escape, true},
+                 {"Close", QKeySequence::Close, true},
+                 {"Ctrl+W", Qt::CTRL | Qt::Key_W, true},
+                 {"Page Down", Qt::Key_PageDown, false}};
+    for (const auto& c : cases) {
+        form.ShowHelp(HelpWindow::ContentsPage);
+        auto* help = form.findChild<HelpWindow*>();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help)) << c.name;
+        QTest::keySequence(Control(*help, "HelpText"), c.key);
+        EXPECT_EQ(help->isVisible(), !c.closes) << c.name;
+    }
 }
 
 // Closing the window ends the program at once, a question open and the alert up. The end asks

@@ -1,6 +1,7 @@
 // The help window: a text browser over the bundled HTML pages.
 #include "windows/HelpWindow.h"
 
+#include <QAction>
 #include <QFile>
 #include <QScreen>
 #include <QTextBrowser>
@@ -27,6 +28,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    // Escape and the desktop's Close keys close it, as they close a document window anywhere
+    // else; the text browser itself uses neither.
+    auto* close = new QAction(this);
+    close->setShortcuts(QKeySequence::keyBindings(QKeySequence::Close)
+                        << QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
     KeepOnScreen(this);
 }
 
