@@ -264,15 +264,5 @@ TEST_F(InAFolder, CopiesSavingAtOnceNeverLowerARecord) {
     EXPECT_EQ(after.substr(RecordSize), centre);
 }
 
-// New score answered Yes leaves the new game it starts an empty file in place of the records.
-TEST_F(InAFolder, NewScoreEmptiesTheScoreFile) {
-    Write("res", Old);
-    test::FakeHost host;
-    host.answers = {true};
-    Game game({host, host, files});
-    game.ClearHighScores();
-    EXPECT_EQ(Contents("res"), "");
-}
-
 }  // namespace
 }  // namespace dyeland
