@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,35 @@ TEST_F(Window, TheSecondPressOfADoubleClickIsNoSecondPick) {
     const QPoint at = Control(form, "sPicture9_3")->mapTo(&form, QPoint(12, 12));
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, at);
     EXPECT_EQ(s.playerMoves, 1);
+}
+
+// The score boxes cannot grow: each heading and count reads whole, every pixel of it that a box
+// twice as tall shows, in the desktop's font and in a larger one.
+TEST(MainWindow, EveryScoreBoxShowsItsWholeText) {
+    const QFont desktopFont = QApplication::font();
+    const auto putBack = qScopeGuard([&] { QApplication::setFont(desktopFont); });
+    auto ink = [](QLabel* box) {  // text pixels inside the frame
+        const QImage shown = box->grab().toImage();
+        const int frame = static_cast<int>(shown.devicePixelRatio());
+        int count = 0;
+        for (int y = frame; y < shown.height() - frame; ++y)
+            for (int x = frame; x < shown.width() - frame; ++x)
+                count += shown.pixel(x, y) == box->palette().color(QPalette::Window).rgb() ? 0 : 1;
+        return count;
+    };
+    for (const int points : {desktopFont.pointSize(), 14}) {
+        QApplication::setFont(QFont(desktopFont.family(), points));
+        StandardSources sources;
+        WorkingDirFiles files;
+        const MainWindow form(sources, files);
+        for (QLabel* box :
+             form.findChildren<QLabel*>(QRegularExpression("^Label(4|5|6|7|9|10)$"))) {
+            if (box->text().isEmpty()) box->setText("450");
+            const int shown = ink(box);
+            box->resize(box->width(), 2 * box->height());
+            EXPECT_EQ(shown, ink(box)) << points << " points, " << qPrintable(box->objectName());
+        }
+    }
 }
 
 // A text stands out from its background when the lighter colour's luminance is at least 4.5 times

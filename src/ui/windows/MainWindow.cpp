@@ -88,6 +88,23 @@ Label* AddScoreBox(QWidget* parent, const char* name, const QString& caption, co
     return label;
 }
 
+// A score box cannot grow. A desktop font whose letters would run past its bottom edge, as tall
+// fonts such as Noto Sans do, is made smaller for it half a point at a time, down to 6 points.
+// The text stands below the indent QLabel gives a framed label, as much as half an "x".
+void FitScoreBoxFont(QLabel& box, const QString& text) {
+    auto fits = [&box, &text] {
+        const QFontMetrics metrics = box.fontMetrics();
+        const int indent = box.indent() >= 0 ? box.indent() : metrics.horizontalAdvance('x') / 2;
+        const int inkBottom = indent + metrics.ascent() + metrics.tightBoundingRect(text).bottom();
+        return inkBottom < box.contentsRect().height();
+    };
+    QFont font = box.font();
+    while (!fits() && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box.setFont(font);
+    }
+}
+
 CommandButton* AddButton(QWidget* parent, const char* name, const QString& caption,
                          const QRect& place) {
     auto* button = new CommandButton(caption, parent);
@@ -159,6 +176,7 @@ void MainWindow::BuildControls(QWidget* client) {
         QLabel* label = AddScoreBox(client, name, caption, place, 0x00C000);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setFont(HeaderFont());
+        FitScoreBoxFont(*label, caption);
         Describe(label, "", description);
     };
     header("Label4", "Player", TwipsRect(2880, 0, 1095, 255), "Heading of your cell count");
@@ -169,6 +187,7 @@ void MainWindow::BuildControls(QWidget* client) {
     auto value = [client](const char* name, const QRect& place, const char* accessibleName,
                           const char* description) {
         auto* label = AddScoreBox<ValueLabel>(client, name, "", place, 0x80FF80);
+        FitScoreBoxFont(*label, "450");
         Describe(label, accessibleName, description);
         return label;
     };
