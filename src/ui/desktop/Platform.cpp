@@ -133,10 +133,15 @@ std::string ChoosePlatform(const char* userChoice, const char* display, const ch
 bool PrepareDisplayPlatform(const char* platformOption) {
     const char* userChoice = platformOption ? platformOption : std::getenv("QT_QPA_PLATFORM");
     const char* waylandDisplay = std::getenv("WAYLAND_DISPLAY");
-    const std::string platform =
-        ChoosePlatform(userChoice, std::getenv("DISPLAY"), waylandDisplay,
-                       std::getenv("XDG_CURRENT_DESKTOP"),
-                       [waylandDisplay] { return ScreenScaledByFraction(waylandDisplay); });
+    // On GNOME's Wayland Qt draws the title bars itself. Before Qt 6.8 it had only one kind,
+    // which cuts a message box's long title and offers to maximise every window; from 6.8 on
+    // GNOME gets GNOME's kind, with GNOME's buttons and whole titles.
+    std::function<bool()> scaledByFraction;
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
+        scaledByFraction = [waylandDisplay] { return ScreenScaledByFraction(waylandDisplay); };
+    const std::string platform = ChoosePlatform(userChoice, std::getenv("DISPLAY"), waylandDisplay,
+                                                std::getenv("XDG_CURRENT_DESKTOP"),
+                                                scaledByFraction);
     if (platform.empty()) {
         // Qt would abort with a message about reinstalling; this says what is missing.
         std::fputs(
