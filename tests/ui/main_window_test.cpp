@@ -53,8 +53,9 @@ TEST(Platform, ThePlayersChoiceWinsAndOtherwiseTheCrispestPlatformComesFirst) {
                  {"GNOME at 200 %", nullptr, "GNOME", false, "xcb;wayland"},
                  {"Ubuntu's GNOME at 150 %", nullptr, "ubuntu:GNOME", true, "wayland;xcb"}};
     for (const auto& c : cases)
-        EXPECT_EQ(ChoosePlatform(c.choice, ":1", "wayland-1", c.desktop, [&] { return c.fraction; }),
-                  c.chosen)
+        EXPECT_EQ(
+            ChoosePlatform(c.choice, ":1", "wayland-1", c.desktop, [&] { return c.fraction; }),
+            c.chosen)
             << c.name;
 }
 

@@ -54,8 +54,10 @@ const wl_output_listener OutputListener{
         static_cast<Screen*>(data)->width = width;
         static_cast<Screen*>(data)->height = height;
     },
-    [](void*, wl_output*) {}, [](void*, wl_output*, int32_t) {},
-    [](void*, wl_output*, const char*) {}, [](void*, wl_output*, const char*) {}};
+    [](void*, wl_output*) {},
+    [](void*, wl_output*, int32_t) {},
+    [](void*, wl_output*, const char*) {},
+    [](void*, wl_output*, const char*) {}};
 
 const zxdg_output_v1_listener LogicalListener{
     [](void*, zxdg_output_v1*, int32_t, int32_t) {},
@@ -139,9 +141,9 @@ bool PrepareDisplayPlatform(const char* platformOption) {
     std::function<bool()> scaledByFraction;
     if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
         scaledByFraction = [waylandDisplay] { return ScreenScaledByFraction(waylandDisplay); };
-    const std::string platform = ChoosePlatform(userChoice, std::getenv("DISPLAY"), waylandDisplay,
-                                                std::getenv("XDG_CURRENT_DESKTOP"),
-                                                scaledByFraction);
+    const std::string platform =
+        ChoosePlatform(userChoice, std::getenv("DISPLAY"), waylandDisplay,
+                       std::getenv("XDG_CURRENT_DESKTOP"), scaledByFraction);
     if (platform.empty()) {
         // Qt would abort with a message about reinstalling; this says what is missing.
         std::fputs(
