@@ -94,6 +94,14 @@ TEST(EventSound, WhatStandsInForABellThatCannotBePlayed) {
     }
 }
 
+// The main window cannot grow: a maximise asked of it, as Qt's own title bar on Wayland asks,
+// is undone.
+TEST_F(Window, AMaximiseOfTheWindowThatCannotGrowIsUndone) {
+    form.show();
+    form.setWindowState(Qt::WindowMaximized);
+    EXPECT_FALSE(form.isMaximized());
+}
+
 // The second press of a double-click is no second pick.
 TEST_F(Window, TheSecondPressOfADoubleClickIsNoSecondPick) {
     form.show();
