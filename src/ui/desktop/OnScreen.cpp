@@ -43,6 +43,27 @@ private:
     QWidget* window_;
 };
 
+// A window that cannot grow, maximised, only moves to the screen's corner. Window managers on X11
+// offer no maximise for it, but the title bar Qt draws itself on Wayland does (a button, or a
+// double click on the title), so such a maximise is undone at once.
+class StaysUnmaximised : public QObject {
+public:
+    explicit StaysUnmaximised(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::WindowStateChange &&
+            window_->windowState().testFlag(Qt::WindowMaximized)) {
+            window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
 }  // namespace
 
 void KeepOnScreen(QWidget* window) {
@@ -50,6 +71,7 @@ void KeepOnScreen(QWidget* window) {
     if (window->testAttribute(Qt::WA_Moved))
         window->setGeometry(FitOnScreen(window->geometry(), window->screen()->availableGeometry()));
     new FrameFitter(window);
+    if (window->minimumSize() == window->maximumSize()) new StaysUnmaximised(window);
 }
 
 }  // namespace dyeland

@@ -1,5 +1,6 @@
 // Keeping the game's windows on the screen: each opens at its own place, unless that would
-// put part of it outside the screen's free area, as at a high scale or on a small screen.
+// put part of it outside the screen's free area, as at a high scale or on a small screen; and a
+// window that cannot grow is never left maximised.
 #pragma once
 
 #include <QRect>
@@ -22,7 +23,7 @@ constexpr QRect FitOnScreen(const QRect& frame, const QRect& available) {
 
 // Fits a window by its inside now, if it has a place of its own yet, and by its frame once the
 // window manager has put one round it on its first showing. Call it once the window has its
-// first place and size.
+// first place and size; a window of fixed size by then is also kept from being maximised.
 void KeepOnScreen(QWidget* window);
 
 }  // namespace dyeland

@@ -2,15 +2,21 @@
 // and what the window can learn from the platform it got.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace dyeland {
 
 // The value for QT_QPA_PLATFORM: the user's own choice unchanged; otherwise xcb first wherever
 // an X server is named, since only there is the window placed where asked and its minimised
-// state reported, and Wayland after it when a Wayland display is named too. Empty when there is
-// no display to open at all.
-std::string ChoosePlatform(const char* userChoice, const char* display, const char* waylandDisplay);
+// state reported, and Wayland after it when a Wayland display is named too. GNOME's own desktop
+// (desktop is XDG_CURRENT_DESKTOP) is the exception when scaledByFraction() says a screen is
+// scaled by a fraction (125 %, 150 %): mutter then draws X11 programs at twice the size and
+// shrinks the picture, which blurs the board's lines, so Wayland comes first. Empty when there is
+// no display to open.
+std::string ChoosePlatform(const char* userChoice, const char* display, const char* waylandDisplay,
+                           const char* desktop = nullptr,
+                           const std::function<bool()>& scaledByFraction = {});
 
 // What the command line chose: the values of -platform and -display, when given.
 struct DisplayOptions {
