@@ -1,6 +1,5 @@
 // The program's entry: answers the command line, picks the display platform, creates the main
-// window, which sets the game's start values, shows it and runs the event loop until
-// the program is ended.
+// window with the game on it, shows it and runs the event loop until the program is ended.
 #include <QApplication>
 #include <QTimer>
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <array>
 
 #include "board/BoardAccessible.h"
 #include "board/BoardPicture.h"

@@ -3,16 +3,13 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <memory>
 
 #include "game/Game.h"
 #include "windows/WindowView.h"
 
 class QAction;
-class QActionGroup;
 class QMenu;
-class QPushButton;
 class QTimer;
 
 namespace dyeland {

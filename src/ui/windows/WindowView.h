@@ -7,7 +7,6 @@
 #include "game/Game.h"
 #include "game/GameView.h"
 
-class QActionGroup;
 class QAction;
 class QPushButton;
 class QTimer;
