@@ -11,14 +11,14 @@
 
 #include "desktop/OnScreen.h"
 #include "windows/Artwork.h"
+#include "windows/FittedFont.h"
 #include "windows/Twips.h"
 
 namespace dyeland {
 namespace {
 
 // A screen reader reads the text itself as the label's name; the description says what it is.
-// The box cannot grow, so a desktop font too large for a text's place is made smaller for it,
-// never so small that it cannot be read.
+// The box cannot grow, so a desktop font too large for a text's place is made smaller for it.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& place,
                  const char* description) {
     auto* label = new QLabel(text, parent);
@@ -27,11 +27,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setGeometry(place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    QFont font = label->font();
-    while (label->heightForWidth(place.width()) > place.height() && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        label->setFont(font);
-    }
+    ShrinkFontUntil(*label, [&] { return label->heightForWidth(place.width()) <= place.height(); });
     return label;
 }
 

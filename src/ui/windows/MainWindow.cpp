@@ -21,6 +21,7 @@
 #include "windows/AboutBox.h"
 #include "windows/Artwork.h"
 #include "windows/CommandButton.h"
+#include "windows/FittedFont.h"
 #include "windows/HelpWindow.h"
 #include "windows/MenuAccessible.h"
 #include "windows/MenuStyle.h"
@@ -89,21 +90,16 @@ Label* AddScoreBox(QWidget* parent, const char* name, const QString& caption, co
     return label;
 }
 
-// A score box cannot grow. A desktop font whose letters would run past its bottom edge, as tall
-// fonts such as Noto Sans do, is made smaller for it half a point at a time, down to 6 points.
-// The text stands below the indent QLabel gives a framed label, as much as half an "x".
+// A score box cannot grow: a desktop font whose letters would run past its bottom edge, as tall
+// fonts such as Noto Sans do, is made smaller for it. The text stands below the indent QLabel
+// gives a framed label, as much as half an "x".
 void FitScoreBoxFont(QLabel& box, const QString& text) {
-    auto fits = [&box, &text] {
+    ShrinkFontUntil(box, [&box, &text] {
         const QFontMetrics metrics = box.fontMetrics();
         const int indent = box.indent() >= 0 ? box.indent() : metrics.horizontalAdvance('x') / 2;
         const int inkBottom = indent + metrics.ascent() + metrics.tightBoundingRect(text).bottom();
         return inkBottom < box.contentsRect().height();
-    };
-    QFont font = box.font();
-    while (!fits() && font.pointSizeF() > 6) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        box.setFont(font);
-    }
+    });
 }
 
 CommandButton* AddButton(QWidget* parent, const char* name, const QString& caption,
