@@ -76,21 +76,6 @@ void Game::ClearHighScores() {
     NewGame();
 }
 
-void Game::StopClock() {
-    if (!state_.clockRuns) return;
-    state_.clockRuns = false;
-    Tell(GameEvent::Kind::ClockStopped);
-}
-
-void Game::TurnClockRanOut() {
-    if (ended_) return;
-    // A modal box runs its own event loop and the clock keeps ticking in it; a move there
-    // would play on behind an open end-of-game question and stack another one.
-    if (QuestionOpen()) return;
-    view_.Beep();
-    PlayComputersTurn();
-}
-
 void Game::Grow(Side side) {
     const bool player = side == Side::Player;
     Grid& marks = player ? state_.playerMarks : state_.computerMarks;

@@ -1,5 +1,5 @@
-// The turns: the player's pick and move, the computer's opening, and the computer's turn with
-// its one yield to pending events, each ending in a win or the hand-over to the other side.
+// The turns: the Arcade clock, the player's pick and move, the computer's opening, and the
+// computer's turn with its one yield to pending events, each ending in a win or the hand-over.
 #include <limits>
 
 #include "game/ComputerPlayer.h"
@@ -13,6 +13,21 @@ namespace {
 constexpr int CornerReleaseTurns = 5;
 
 }  // namespace
+
+void Game::StopClock() {
+    if (!state_.clockRuns) return;
+    state_.clockRuns = false;
+    Tell(GameEvent::Kind::ClockStopped);
+}
+
+void Game::TurnClockRanOut() {
+    if (ended_) return;
+    // A modal box runs its own event loop and the clock keeps ticking in it; a move there
+    // would play on behind an open end-of-game question and stack another one.
+    if (QuestionOpen()) return;
+    view_.Beep();
+    PlayComputersTurn();
+}
 
 void Game::PickColour(int box) {
     if (ended_) return;
